@@ -1,0 +1,5 @@
+#pragma once
+#include <QIcon>
+
+// The application icon, drawn once: a quill nib on a rounded tile.
+QIcon ApplicationIcon();
