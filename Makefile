@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup configure bench clean
+.PHONY: run test build setup configure bench fuzz clean
 
 setup:
 	@scripts/setup
@@ -24,6 +24,12 @@ test: build
 
 bench: build
 	@ls $(BUILD)/bin/bench_* 2>/dev/null || true
+
+# libFuzzer programs, built with clang in their own tree: build-fuzz/bin/fuzz_*.
+fuzz: setup
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUILLORA_FUZZ=ON -DQUILLORA_BUILD_APP=OFF \
+	  -DQUILLORA_BUILD_TESTS=OFF -DQUILLORA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)
