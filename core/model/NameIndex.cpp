@@ -83,25 +83,23 @@ void CNameIndex::Add(CTsObject& object) {
 void CNameIndex::Remove(const CTsObject& object) {
     auto found = keyOf_.find(&object);
     if (found == keyOf_.end()) return;
-    const std::string& key = found->second;
-    auto bearers = bearers_.find(key);
-    if (bearers != bearers_.end()) {
-        auto& list = bearers->second;
-        list.erase(std::remove(list.begin(), list.end(), &object), list.end());
-        if (list.empty()) bearers_.erase(bearers);
-    }
-    // The name may now be free: the search for its stem must look at it again.
-    std::string stem;
-    long number = 0;
-    if (SplitNumber(key, stem, number)) {
-        auto hint = freeFrom_.find(stem);
-        if (hint != freeFrom_.end() && (number < 0 || number < hint->second)) {
-            if (number <= 0) freeFrom_.erase(hint);
-            else hint->second = static_cast<int>(number);
-        }
-    }
+    const std::string key = std::move(found->second);
     keyOf_.erase(found);
     pending_.erase(const_cast<CTsObject*>(&object));
+    auto bearers = bearers_.find(key);
+    if (bearers == bearers_.end()) return;
+    auto& list = bearers->second;
+    list.erase(std::remove(list.begin(), list.end(), &object), list.end());
+    if (!list.empty()) return;
+    bearers_.erase(bearers);
+    // The name is free now: the search for its stem must consider it again.
+    std::string stem;
+    long number = 0;
+    if (!SplitNumber(key, stem, number)) return;
+    auto hint = freeFrom_.find(stem);
+    if (hint == freeFrom_.end() || (number > 0 && number >= hint->second)) return;
+    if (number <= 0) freeFrom_.erase(hint);
+    else hint->second = static_cast<int>(number);
 }
 
 void CNameIndex::AddSubtree(CTsObject& object) {
