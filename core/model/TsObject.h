@@ -33,7 +33,10 @@ struct TSRECT {
 // the pages and through them the whole tree.
 //
 // Names: the trimmed "name" property is unique within a site without regard to
-// letter case; it is the element id of the object in generated pages.
+// letter case; it is the element id of the object in generated pages. A site
+// answers name questions from an index (NameIndex.h) that its children lists and
+// its objects' own property maps keep current, so naming stays cheap in large
+// sites whichever way the tree or a name is changed.
 class CTsObject {
 public:
     // A site object: type "Site", no parent, its own root.
@@ -56,8 +59,9 @@ public:
     // ---- fields ---------------------------------------------------------------------
     std::string type;                    // kind; changed only by CopyFrom
     CPropertyMap properties;
-    // Owning, one reference each, in document order. Change it through the tree
-    // operations below (AttachAsIs when no renaming is wanted).
+    // Owning, one reference each, in document order. The tree operations below
+    // keep parent and root right (AttachAsIs when no renaming is wanted); a direct
+    // push_back is seen by the name index too.
     CChildList children;
     std::string baseKind;                // set by instantiation
     bool canInlineEdit = false;          // set by instantiation
