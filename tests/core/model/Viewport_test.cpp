@@ -165,3 +165,17 @@ TEST_F(ViewportTest, ReconcileBuildsMissingListsFromTheBase) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AddViewportListTest, APageWithoutPageWidthGetsNoUntypedStandIn) {
+    CPropertyMap map;
+    std::vector<CPropertyMap> lists;
+    VIEWPORT record;
+    record.pageWidth = "320px";
+    AddViewportList(map, lists, true, record);
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_FALSE(lists[0].HasOwn("page-width"));
+}
+
+}  // namespace
