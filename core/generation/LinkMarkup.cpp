@@ -29,7 +29,7 @@ LinkValue ParseLinkValue(const std::string& value) {
 }  // namespace
 
 std::string TargetAttribute(const std::string& target) {
-    const std::string trimmed = Trim(target);
+    const std::string trimmed = TrimWhiteSpace(target);
     if (trimmed.empty()) return std::string();
     if (EqualsNoCase(trimmed.substr(0, 11), "window.open")) return " onclick=\"" + trimmed + "\"";
     return " target=\"" + trimmed + "\"";

@@ -39,7 +39,7 @@ std::string EscapeUrl(const std::string& text) {
 }
 
 std::string SitemapPageAddress(const std::string& domain, const std::string& pageName) {
-    const std::string name = Trim(pageName);
+    const std::string name = TrimWhiteSpace(pageName);
     return JoinUrl(domain, EqualsNoCase(name, "index") ? std::string() : name + ".htm");
 }
 

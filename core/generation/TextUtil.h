@@ -2,10 +2,11 @@
 #include <string>
 #include <vector>
 
-// Small text helpers shared by the generators.
-std::string Trim(const std::string& text);
+#include "core/model/ValueSyntax.h"
+
+// Small text helpers shared by the generators (trimming and case-blind equality
+// come with the value syntax).
 std::string ToLower(std::string text);
-bool EqualsNoCase(const std::string& a, const std::string& b);
 // Case-insensitive ordering: negative, zero or positive like strcmp.
 int CompareNoCase(const std::string& a, const std::string& b);
 bool StartsWith(const std::string& text, const std::string& prefix);
