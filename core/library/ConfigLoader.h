@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/library/WidgetMenu.h"
 #include "core/library/WidgetTemplate.h"
@@ -20,6 +21,9 @@ public:
     // or tool). Whatever was loaded before is dropped.
     void LoadFrom(const std::string& directory);
     bool IsLoaded() const { return loaded_; }
+    // Changes with every load, in every loader: what was derived from one load
+    // (the instantiated types) is known to be stale by it.
+    unsigned LoadSerial() const { return loadSerial_; }
     // The directory the library was read from, with a trailing "/".
     const std::string& Directory() const { return directory_; }
 
@@ -48,7 +52,7 @@ private:
 
     void Clear();
     void LoadRoot();
-    void Scan(const std::string& directory, CWidgetTree& node, ScanKind kind, int depth);
+    void Scan(const std::string& directory, CWidgetTree& node, ScanKind kind, std::vector<std::string>& ancestors);
     bool IsEntry(const std::string& directory, const std::string& name, ScanKind kind) const;
     void AddEntry(const std::string& directory, const std::string& name, CWidgetTree& node, ScanKind kind);
     void LoadWidget(const std::string& directory, const std::string& name, const std::string& typeName);
@@ -57,6 +61,7 @@ private:
 
     std::string directory_;
     bool loaded_ = false;
+    unsigned loadSerial_ = 0;
     Json::Value root_;
     std::map<std::string, Json::Value> widgetDefinitions_;
     std::map<std::string, CWidgetTemplate> widgetTemplates_;
