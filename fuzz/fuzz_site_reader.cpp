@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the site file reader, then writes what was read back
 // out and reads that again: no input may crash, hang or leak. Any input that is
 // JSON must also come out of the site file's layout writer exactly as JsonCpp's
-// StyledWriter lays it out.
+// StyledWriter lays it out, and the direct site writer must match the archive.
 #include <cstddef>
 #include <cstdint>
 #include <exception>
@@ -11,6 +11,7 @@
 #include "core/model/ModelHooks.h"
 #include "core/model/SharedObjects.h"
 #include "core/model/SiteArchive.h"
+#include "core/model/SiteWriter.h"
 #include "core/model/StyledJson.h"
 #include "core/model/TsObject.h"
 #include "core/services/Prompt.h"
@@ -79,7 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadInto(site, text);
     CJsonArchive out;
     SerializeSite(site, out);
+    const std::string written = out.StyledText();
+    // Saving writes straight from the tree: it must give the archive's bytes.
+    if (SiteFileText(site) != written) __builtin_trap();
     CTsObject again;
-    ReadInto(again, out.StyledText());
+    ReadInto(again, written);
     return 0;
 }

@@ -43,94 +43,117 @@ std::string PlainText(const Json::Value& value) {
     return std::string();
 }
 
-class CStyledJson {
-public:
-    std::string Write(const Json::Value& root) {
-        WriteValue(root);
-        text_ += '\n';
-        return std::move(text_);
-    }
-
-private:
-    void WriteIndent() {
-        if (!text_.empty()) {
-            const char last = text_.back();
-            if (last == ' ') return;  // already indented
-            if (last != '\n') text_ += '\n';
-        }
-        text_.append(indent_, ' ');
-    }
-    void WriteWithIndent(const std::string& value) {
-        WriteIndent();
-        text_ += value;
-    }
-
-    void WriteValue(const Json::Value& value) {
-        if (value.isArray() && !value.empty()) return WriteArray(value);
-        if (value.isObject() && !value.empty()) return WriteObject(value);
-        text_ += PlainText(value);
-    }
-
-    void WriteObject(const Json::Value& value) {
-        WriteWithIndent("{");
-        indent_ += kIndentSize;
-        const auto end = value.end();
-        for (auto member = value.begin(); member != end;) {
-            // Member names are quoted up to a zero byte, as the writer does.
-            WriteWithIndent(Json::valueToQuotedString(member.name().c_str()));
-            text_ += " : ";
-            WriteValue(*member);
-            if (++member != end) text_ += ',';
-        }
-        indent_ -= kIndentSize;
-        WriteWithIndent("}");
-    }
-
-    // The plain texts of a short array of plain values, or false when the array
-    // takes one line per element.
-    static bool OneLineElements(const Json::Value& value, std::vector<std::string>& elements) {
-        const Json::ArrayIndex size = value.size();
-        if (size * 3 >= kRightMargin) return false;
-        // By index: an array's storage skips the elements never assigned.
-        for (Json::ArrayIndex i = 0; i < size; ++i) {
-            const Json::Value& element = value[i];
-            if ((element.isArray() || element.isObject()) && !element.empty()) return false;
-        }
-        size_t lineLength = 4 + (size - 1) * 2;
-        for (Json::ArrayIndex i = 0; i < size; ++i) {
-            elements.push_back(PlainText(value[i]));
-            lineLength += elements.back().size();
-        }
-        return lineLength < kRightMargin;
-    }
-
-    void WriteArray(const Json::Value& value) {
-        std::vector<std::string> elements;
-        if (OneLineElements(value, elements)) {
-            text_ += "[ ";
-            for (size_t i = 0; i < elements.size(); ++i) {
-                if (i > 0) text_ += ", ";
-                text_ += elements[i];
-            }
-            text_ += " ]";
-            return;
-        }
-        WriteWithIndent("[");
-        indent_ += kIndentSize;
-        const Json::ArrayIndex size = value.size();
-        for (Json::ArrayIndex i = 0; i < size; ++i) {
-            WriteIndent();
-            WriteValue(value[i]);
-            if (i + 1 < size) text_ += ',';
-        }
-        indent_ -= kIndentSize;
-        WriteWithIndent("]");
-    }
-
-    std::string text_;
-    size_t indent_ = 0;
-};
-
 }  // namespace
 
-std::string StyledJsonText(const Json::Value& root) { return CStyledJson().Write(root); }
+std::string StyledJsonText(const Json::Value& root) {
+    CStyledJsonWriter writer;
+    writer.WriteValue(root);
+    return writer.Finish();
+}
+
+std::string QuotedJsonText(const std::string& text) { return QuotedText(text); }
+
+std::string CStyledJsonWriter::Finish() {
+    text_ += '\n';
+    return std::move(text_);
+}
+
+void CStyledJsonWriter::WriteIndent() {
+    if (!text_.empty()) {
+        const char last = text_.back();
+        if (last == ' ') return;  // already indented
+        if (last != '\n') text_ += '\n';
+    }
+    text_.append(indent_, ' ');
+}
+
+void CStyledJsonWriter::WriteWithIndent(const std::string& value) {
+    WriteIndent();
+    text_ += value;
+}
+
+void CStyledJsonWriter::WriteValue(const Json::Value& value) {
+    if (value.isArray() && !value.empty()) return WriteArray(value);
+    if (value.isObject() && !value.empty()) return WriteObject(value);
+    text_ += PlainText(value);
+}
+
+void CStyledJsonWriter::BeginObject() {
+    WriteWithIndent("{");
+    indent_ += kIndentSize;
+}
+
+void CStyledJsonWriter::Member(const char* name, bool first) {
+    if (!first) text_ += ',';
+    WriteWithIndent(Json::valueToQuotedString(name));
+    text_ += " : ";
+}
+
+void CStyledJsonWriter::EndObject() {
+    indent_ -= kIndentSize;
+    WriteWithIndent("}");
+}
+
+void CStyledJsonWriter::BeginArray() {
+    WriteWithIndent("[");
+    indent_ += kIndentSize;
+}
+
+void CStyledJsonWriter::Element(bool first) {
+    if (!first) text_ += ',';
+    WriteIndent();
+}
+
+void CStyledJsonWriter::EndArray() {
+    indent_ -= kIndentSize;
+    WriteWithIndent("]");
+}
+
+void CStyledJsonWriter::WriteObject(const Json::Value& value) {
+    BeginObject();
+    const auto end = value.end();
+    bool first = true;
+    for (auto member = value.begin(); member != end; ++member) {
+        // Member names are quoted up to a zero byte, as the writer does.
+        Member(member.name().c_str(), first);
+        first = false;
+        WriteValue(*member);
+    }
+    EndObject();
+}
+
+bool CStyledJsonWriter::OneLineElements(const Json::Value& value, std::vector<std::string>& elements) {
+    const Json::ArrayIndex size = value.size();
+    if (size * 3 >= kRightMargin) return false;
+    // By index: an array's storage skips the elements never assigned.
+    for (Json::ArrayIndex i = 0; i < size; ++i) {
+        const Json::Value& element = value[i];
+        if ((element.isArray() || element.isObject()) && !element.empty()) return false;
+    }
+    size_t lineLength = 4 + (size - 1) * 2;
+    for (Json::ArrayIndex i = 0; i < size; ++i) {
+        elements.push_back(PlainText(value[i]));
+        lineLength += elements.back().size();
+    }
+    return lineLength < kRightMargin;
+}
+
+void CStyledJsonWriter::WriteArray(const Json::Value& value) {
+    std::vector<std::string> elements;
+    if (OneLineElements(value, elements)) {
+        text_ += "[ ";
+        for (size_t i = 0; i < elements.size(); ++i) {
+            if (i > 0) text_ += ", ";
+            text_ += elements[i];
+        }
+        text_ += " ]";
+        return;
+    }
+    BeginArray();
+    const Json::ArrayIndex size = value.size();
+    for (Json::ArrayIndex i = 0; i < size; ++i) {
+        Element(i == 0);
+        WriteValue(value[i]);
+    }
+    EndArray();
+}
