@@ -58,7 +58,7 @@ void SerializePropertyList(CPropertyMap& map, CJsonArchive& archive) {
     if (archive.IsStoring()) {
         int index = 0;
         for (auto& [name, property] : map.Own()) {
-            if (IsUnstoredProperty(name)) continue;
+            if (!IsStoredProperty(name, property)) continue;
             archive.EnterIndex(index++);
             StoreProperty(name, property, archive);
             archive.Leave();
@@ -169,6 +169,10 @@ void LoadGroups(CTsObject& site, CJsonArchive& archive) {
 bool IsUnstoredProperty(const std::string& name) {
     return strcasecmp(name.c_str(), "margin") == 0 || strcasecmp(name.c_str(), "padding") == 0 ||
            strcasecmp(name.c_str(), "border-width") == 0;
+}
+
+bool IsStoredProperty(const std::string& name, const CTsProperty& property) {
+    return !IsUnstoredProperty(name) && !property.Type().empty();
 }
 
 void SerializeSite(CTsObject& site, CJsonArchive& archive) {

@@ -52,7 +52,7 @@ private:
     void WritePropertyList(const CPropertyMap& map) {
         bool first = true;
         for (const auto& [name, property] : map.Own()) {
-            if (IsUnstoredProperty(name)) continue;
+            if (!IsStoredProperty(name, property)) continue;
             if (first) out_.BeginArray();
             out_.Element(first);
             first = false;

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/document/TreeEdits.h"
+#include "core/library/Instantiate.h"
 #include "core/model/SharedObjects.h"
 #include "core/services/Paths.h"
 #include "core/services/TextFile.h"
@@ -275,6 +276,56 @@ TEST_F(TesseraDocTest, ClonedAndPastedPagesGetNamesOfTheirOwnAndTheClipboardOutl
     EXPECT_TRUE(PageClipboard().cut);
     PageClipboard().Clear();
     EXPECT_TRUE(CTsObject::IsLive(pasted));  // the history still holds it
+    EXPECT_TRUE(prompt.messages.empty()) << prompt.messages.front();
+}
+
+}  // namespace
+
+namespace {
+
+// The document over the definitions of a real widget library (the library
+// fixture): a saved site opens again as it was, without a message.
+class TesseraDocWithLibraryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        loader.LoadFrom(std::string(QUILLORA_FIXTURES_DIR) + "/library/tree/");
+        UseConfigLoader(&loader);
+        InstallInstantiation();
+    }
+    void TearDown() override {
+        SetInstantiateHook(nullptr);
+        SetCascadePlacementHook(nullptr);
+        UseConfigLoader(nullptr);
+    }
+    CConfigLoader loader;
+    CRecordingPrompt prompt;
+    CScratchDirectory scratch;
+};
+
+TEST_F(TesseraDocWithLibraryTest, ASavedSiteOpensAgainAsItWas) {
+    CTesseraDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    CTreeEdits edits(doc);
+    CTsObject* page = doc.FirstPage();
+    CTsObject* button = edits.AppendObject(page, nullptr, "_Button");
+    button->SetProperty("caption", PropertyVariant("Go"));
+    edits.AppendObject(edits.AddPage(), nullptr, "Container");
+    const std::string file = scratch.Join("site.quillora");
+    ASSERT_TRUE(doc.OnSaveDocument(file));
+
+    CTesseraDoc opened;
+    prompt.messages.clear();
+    ASSERT_TRUE(opened.OnOpenDocument(file));
+    EXPECT_EQ(opened.site.children.size(), 2u);
+    CTsObject* readButton = opened.site.FindObjectByName(button->GetName());
+    ASSERT_NE(readButton, nullptr);
+    EXPECT_EQ(readButton->OwnValue("caption"), "Go");
+    EXPECT_EQ(readButton->OwnValue("left"), button->OwnValue("left"));
+    std::string saved, again;
+    ReadTextFile(file, saved);
+    ASSERT_TRUE(opened.OnSaveDocument(file));
+    ReadTextFile(file, again);
+    EXPECT_EQ(again, saved);
     EXPECT_TRUE(prompt.messages.empty()) << prompt.messages.front();
 }
 
