@@ -8,6 +8,7 @@
 #include "core/library/DefinitionJson.h"
 #include "core/library/TemplateParser.h"
 #include "core/library/TypeNames.h"
+#include "core/model/ValueSyntax.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
 #include "core/services/TextFile.h"
@@ -32,11 +33,7 @@ std::vector<std::string> ListEntries(const std::string& directory, bool director
 }
 
 bool HasTemplateExtension(const std::string& fileName) {
-    if (fileName.size() < 4) return false;
-    std::string extension = fileName.substr(fileName.size() - 4);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".htm";
+    return fileName.size() >= 4 && EqualsNoCase(fileName.substr(fileName.size() - 4), ".htm");
 }
 
 }  // namespace
