@@ -22,3 +22,9 @@ struct CTemplateNode {
     TemplateList elseList;
     bool hasElse = false;
 };
+
+// A parsed template file as the widget library keeps it.
+class CParsedTemplate {
+public:
+    TemplateList nodes;
+};

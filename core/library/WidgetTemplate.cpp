@@ -1,16 +1,19 @@
 #include "core/library/WidgetTemplate.h"
 
+#include "core/library/TemplateParser.h"
+
 namespace {
 
 TemplateParser& InstalledParser() {
-    static TemplateParser parser;
+    static TemplateParser parser = ParseTemplateForLibrary;
     return parser;
 }
 
 }  // namespace
 
 void SetTemplateParser(TemplateParser parser) {
-    InstalledParser() = std::move(parser);
+    // Null puts the template language's own parser back.
+    InstalledParser() = parser ? std::move(parser) : TemplateParser(ParseTemplateForLibrary);
 }
 
 const TemplateParser& CurrentTemplateParser() {

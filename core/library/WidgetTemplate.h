@@ -33,7 +33,7 @@ public:
 using TemplateParser =
     std::function<std::shared_ptr<const CParsedTemplate>(const std::string& path, std::string& error)>;
 
-// Installs the parser the loader runs on every template file; without one the
-// files are recorded unparsed.
+// Installs the parser the loader runs on every template file (tests); null puts
+// the template language's own parser (ParseTemplateForLibrary) back.
 void SetTemplateParser(TemplateParser parser);
 const TemplateParser& CurrentTemplateParser();
