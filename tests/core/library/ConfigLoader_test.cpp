@@ -156,6 +156,8 @@ TEST(ConfigLoaderFailures, MalformedFilesAreReportedAndLoadingGoesOn) {
     const std::vector<std::string> expected = {
         "Error parsing root config.json, please check the file for formating error.",
         "Error parsing " + kBroken + "widgets/Broken, please check the file for formating error.",
+        // The template language's parser runs on every template file by default.
+        "loading " + kBroken + "widgets/Fine/Bad.htm error: " + kBroken + "widgets/Fine/Bad.htm:2.1: syntax error\n",
     };
     EXPECT_EQ(prompt.messages, expected);
     EXPECT_TRUE(loader.HasWidget("_Broken"));  // stored even after the failure
