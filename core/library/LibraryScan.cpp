@@ -1,10 +1,12 @@
 // Scanning the widget and site-template trees of the library.
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "core/library/ConfigLoader.h"
 #include "core/library/DefinitionJson.h"
+#include "core/library/TemplateParser.h"
 #include "core/library/TypeNames.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
@@ -92,19 +94,16 @@ void CConfigLoader::LoadWidget(const std::string& directory, const std::string& 
 }
 
 void CConfigLoader::LoadTemplates(CWidgetTemplate& widget) {
-    const TemplateParser& parser = CurrentTemplateParser();
     for (const std::string& fileName : ListEntries(widget.directory, false)) {
         if (!HasTemplateExtension(fileName)) continue;
         TEMPLATEFILE file;
         file.path = PathJoin(widget.directory, fileName);
-        if (parser) {
-            std::string error;
-            file.parsed = parser(file.path, error);
-            if (!file.parsed) {
-                ShowMessage("loading " + file.path + " error: " + error);
-                continue;
-            }
+        TemplateParseResult result = ParseTemplate(file.path);
+        if (!result.ok || result.nodes.empty()) {
+            ShowMessage("loading " + file.path + " error: " + result.messages);
+            continue;
         }
+        file.nodes = std::make_shared<const TemplateList>(std::move(result.nodes));
         widget.templates[fileName] = std::move(file);
     }
 }

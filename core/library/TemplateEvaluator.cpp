@@ -109,7 +109,7 @@ std::string EvaluateForeach(const CTemplateNode& node, CWidgetTemplate& widgetTe
     if (node.parts.size() != 3) return std::string();
     const std::string& data = node.parts[1];
     const TEMPLATEFILE* file = widgetTemplate.Find(node.parts[2]);
-    if (!VariableExists(context, data) || !file || !file->parsed) return std::string();
+    if (!VariableExists(context, data) || !file || !file->nodes) return std::string();
 
     Json::Value parsedRecords;
     const Json::Value* records = nullptr;
@@ -132,7 +132,7 @@ std::string EvaluateForeach(const CTemplateNode& node, CWidgetTemplate& widgetTe
         inner.page = context.page;
         inner.widget = context.widget;
         inner.recordFormat = format;
-        out += Evaluate(file->parsed->nodes, static_cast<int>(i), i == 0, widgetTemplate, inner);
+        out += Evaluate(*file->nodes, static_cast<int>(i), i == 0, widgetTemplate, inner);
     }
     return out;
 }
@@ -215,11 +215,11 @@ std::string RenderWidget(CTsObject& object, CTsObject* page, PageForm form) {
     CWidgetTemplate* widgetTemplate = ConfigLoader().FindWidgetTemplate(object.type);
     if (!widgetTemplate) return std::string();
     const TEMPLATEFILE* file = widgetTemplate->Find(ShortTypeName(object.type) + ".htm");
-    if (!file || !file->parsed) return std::string();
+    if (!file || !file->nodes) return std::string();
     widgetTemplate->renderMode = form == PageForm::Export ? 1 : 0;
     TemplateContext context;
     context.object = &object;
     context.widget = &object;
     context.page = page;
-    return Evaluate(file->parsed->nodes, 0, false, *widgetTemplate, context);
+    return Evaluate(*file->nodes, 0, false, *widgetTemplate, context);
 }

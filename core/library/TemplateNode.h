@@ -23,8 +23,3 @@ struct CTemplateNode {
     bool hasElse = false;
 };
 
-// A parsed template file as the widget library keeps it.
-class CParsedTemplate {
-public:
-    TemplateList nodes;
-};

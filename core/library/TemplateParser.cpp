@@ -287,13 +287,3 @@ TemplateParseResult ParseTemplate(const std::string& filePath) {
     return ParseTemplateText(text, filePath);
 }
 
-std::shared_ptr<const CParsedTemplate> ParseTemplateForLibrary(const std::string& path, std::string& error) {
-    TemplateParseResult result = ParseTemplate(path);
-    if (!result.ok) {
-        error = result.messages;
-        return nullptr;
-    }
-    auto parsed = std::make_shared<CParsedTemplate>();
-    parsed->nodes = std::move(result.nodes);
-    return parsed;
-}

@@ -1,5 +1,4 @@
 #pragma once
-#include <memory>
 #include <string>
 
 #include "core/library/TemplateNode.h"
@@ -18,6 +17,3 @@ TemplateParseResult ParseTemplate(const std::string& filePath);
 // Parses template text; `fileName` only labels the messages.
 TemplateParseResult ParseTemplateText(const std::string& text, const std::string& fileName);
 
-// The parser the widget library runs on every "*.htm" file of a widget: the node
-// list, or null with the file's messages in `error`.
-std::shared_ptr<const CParsedTemplate> ParseTemplateForLibrary(const std::string& path, std::string& error);

@@ -1,17 +1,14 @@
 #pragma once
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-// The node list of one parsed template file. The template language defines it;
-// the loader only keeps it.
-class CParsedTemplate;
+#include "core/library/TemplateNode.h"
 
-// One "*.htm" file of a widget directory.
+// One "*.htm" file of a widget directory with its parsed node list.
 struct TEMPLATEFILE {
-    std::string path;                                 // full path of the file
-    std::shared_ptr<const CParsedTemplate> parsed;    // null until a parser is installed
+    std::string path;                            // full path of the file
+    std::shared_ptr<const TemplateList> nodes;   // the parsed template
 };
 
 // The templates of one widget, owned by the loader.
@@ -22,18 +19,9 @@ public:
     std::string directory;                          // full path of the widget directory
     unsigned char renderMode = 0;                   // form of the rendering in progress
 
-    // The file named `fileName` exactly, or null.
+    // The file named `fileName` exactly (letter case included), or null.
     const TEMPLATEFILE* Find(const std::string& fileName) const {
         const auto found = templates.find(fileName);
         return found == templates.end() ? nullptr : &found->second;
     }
 };
-
-// Parses one template file. Gives the node list, or null with an error text.
-using TemplateParser =
-    std::function<std::shared_ptr<const CParsedTemplate>(const std::string& path, std::string& error)>;
-
-// Installs the parser the loader runs on every template file (tests); null puts
-// the template language's own parser (ParseTemplateForLibrary) back.
-void SetTemplateParser(TemplateParser parser);
-const TemplateParser& CurrentTemplateParser();

@@ -14,9 +14,7 @@ public:
     CTemplates& Add(const std::string& fileName, const std::string& text) {
         TemplateParseResult result = ParseTemplateText(text, fileName);
         EXPECT_TRUE(result.ok) << result.messages;
-        auto parsed = std::make_shared<CParsedTemplate>();
-        parsed->nodes = std::move(result.nodes);
-        widget.templates[fileName] = TEMPLATEFILE{fileName, parsed};
+        widget.templates[fileName] = TEMPLATEFILE{fileName, std::make_shared<const TemplateList>(std::move(result.nodes))};
         return *this;
     }
     std::string Run(const std::string& fileName, CTsObject& object, CTsObject* page, PageForm form = PageForm::Design) {
@@ -25,7 +23,7 @@ public:
         context.object = &object;
         context.widget = &object;
         context.page = page;
-        return Evaluate(widget.Find(fileName)->parsed->nodes, 0, false, widget, context);
+        return Evaluate(*widget.Find(fileName)->nodes, 0, false, widget, context);
     }
     CWidgetTemplate widget;
 };
