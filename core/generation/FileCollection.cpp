@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include <json/json.h>
+
+#include "core/model/TsObject.h"
 #include "core/services/Log.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
@@ -209,4 +212,104 @@ bool CopyFiles(const CopyList& copies) {
         }
     }
     return true;
+}
+
+// ---- collection of a site's files into a new site folder ------------------------------
+
+namespace {
+
+bool IsFileSubtype(const std::string& subtype) {
+    return subtype == "File" || subtype == "CSSFile" || subtype == "JSFile" || subtype == "FontFile";
+}
+
+bool IsDataSubtype(const std::string& subtype) { return subtype == "DataTree" || subtype == "DataList"; }
+
+std::string RelocateDataText(const std::string& text, const CPropertyMap& format, const std::string& directory,
+                             CopyList& copies);
+
+const char* const kChildren = "children";
+
+void RelocateRecords(Json::Value& records, const CPropertyMap& format, const std::string& directory,
+                     CopyList& copies) {
+    if (!records.isArray()) return;
+    for (Json::Value& record : records) {
+        if (!record.isObject()) continue;
+        for (const auto& [field, definition] : format.Own()) {
+            if (!record.isMember(field)) continue;
+            Json::Value* value = &record[field];
+            if (!value->isString()) continue;
+            const std::string text = value->asString();
+            const std::string& subtype = definition.Subtype();
+            if (IsFileSubtype(subtype) && StartsWithNoCase(text, "file:"))
+                *value = RegisterCopy(text, directory, copies);
+            else if (IsDataSubtype(subtype))
+                *value = RelocateDataText(text, definition.DataFormat(), directory, copies);
+        }
+        if (record.isMember(kChildren)) RelocateRecords(record[kChildren], format, directory, copies);
+    }
+}
+
+// A data list or tree value: every file field of every record, nested lists and
+// children included. A text that is no JSON array stays as it is.
+std::string RelocateDataText(const std::string& text, const CPropertyMap& format, const std::string& directory,
+                             CopyList& copies) {
+    Json::Value records;
+    try {
+        Json::Reader reader;
+        if (!reader.parse(text, records, false) || !records.isArray()) return text;
+    } catch (const std::exception&) {
+        return text;
+    }
+    RelocateRecords(records, format, directory, copies);
+    return Json::StyledWriter().write(records);
+}
+
+void RelocateObject(CTsObject& object, const std::string& directory, CopyList& copies) {
+    for (auto& [name, property] : object.properties.Own()) {
+        const std::string& text = property.value.text;
+        if (text.empty()) continue;
+        const std::string& subtype = property.Subtype();
+        if (IsDataSubtype(subtype))
+            property.SetValue(PropertyVariant(RelocateDataText(text, property.DataFormat(), directory, copies)));
+        else if (IsFileSubtype(subtype) && StartsWithNoCase(text, "file:"))
+            property.SetValue(PropertyVariant(RegisterCopy(text, directory, copies)));
+        else if (name == "innerHTML")
+            property.SetValue(PropertyVariant(RewriteFileUrls(text, directory, copies)));
+    }
+    for (CTsObject* child : object.children) RelocateObject(*child, directory, copies);
+}
+
+std::string FolderBeforeLastSeparator(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Every sub-folder of the old site folder travels whole to the new one.
+void AddSubFolders(const std::string& oldFolder, const std::string& newFolder, CopyList& copies) {
+    std::error_code error;
+    if (oldFolder.empty() || !fs::is_directory(oldFolder, error)) return;
+    for (const auto& entry : fs::directory_iterator(oldFolder, error)) {
+        if (!entry.is_directory(error)) continue;
+        const std::string name = entry.path().filename().string();
+        const std::string from = PathJoin(oldFolder, name);
+        const std::string to = PathJoin(newFolder, name);
+        if (!EqualsNoCase(from, to)) {
+            copies.sources.push_back(from);
+            copies.destinations.push_back(to);
+        }
+    }
+}
+
+}  // namespace
+
+void CollectSiteFiles(CTsObject& site, const std::string& newSitePath, const std::string& oldSitePath) {
+    const std::string folder = FolderBeforeLastSeparator(newSitePath);
+    if (folder.empty()) return;
+    CopyList copies;
+    RelocateObject(site, folder, copies);
+    AddSubFolders(FolderBeforeLastSeparator(oldSitePath), folder, copies);
+    CopyFiles(copies);
+    std::error_code error;
+    fs::create_directories(PathJoin(folder, "files"), error);
+    if (error) ShowMessage("SHCreateDirectoryEx returns " + std::to_string(error.value()));
 }
