@@ -80,7 +80,7 @@ void CTsObject::DetectNameCoincide(bool recurse) {
         ShowMessage("DetectNameCoincide called with an object without root object");
         return;
     }
-    if (!root->HasNameConflict(this)) return;
+    if (NameChecksPaused() || !root->HasNameConflict(this)) return;
     const std::string stem = NameStem(GetName(), type);
     for (int n = 1;; ++n) {
         SetName(stem + std::to_string(n));
