@@ -32,7 +32,9 @@ int RunExport(const CliArguments& arguments) {
         return 1;
     }
     if (!LoadLibrary(arguments)) return 1;
-    CTesseraDoc document;
+    // The process ends right after the command: the site is left to the system
+    // instead of being torn down object by object.
+    CTesseraDoc& document = *new CTesseraDoc;
     if (!OpenSite(arguments.positional[0], document)) return 1;
     if (!ExportSite(document.site, fs::absolute(outDirectory, error).string(), document.GetDocumentDirectory())) {
         ReportError("Export failed.");

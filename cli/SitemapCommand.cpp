@@ -12,7 +12,9 @@ int RunSitemap(const CliArguments& arguments) {
         return 2;
     }
     if (!LoadLibrary(arguments)) return 1;
-    CTesseraDoc document;
+    // The process ends right after the command: the site is left to the system
+    // instead of being torn down object by object.
+    CTesseraDoc& document = *new CTesseraDoc;
     if (!OpenSite(arguments.positional[0], document)) return 1;
     if (document.site.OwnValue("domain").empty()) {
         ShowMessage("Please set domain name first.");
