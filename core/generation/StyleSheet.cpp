@@ -302,7 +302,12 @@ std::string ContainerRules(CTsObject& object, PageForm form) {
 // The export form's text for an object does not depend on the viewport shown when
 // it is asked for (it starts from the base values itself), so an ancestor's
 // "@media" blocks reuse it instead of building it again.
-using StyleSheetCache = std::unordered_map<const CTsObject*, std::string>;
+struct StyleSheetCache {
+    std::unordered_map<const CTsObject*, std::string> texts;
+    // The site's viewports, read once per style sheet.
+    bool viewportsRead = false;
+    VIEWPORTARRAY viewports;
+};
 
 std::string BuildStyleSheetCached(CTsObject& object, PageForm form, StyleSheetCache* cache);
 
@@ -316,9 +321,13 @@ std::string BuildRulesCached(CTsObject& object, PageForm form, StyleSheetCache* 
 }
 
 std::string BuildExportStyleSheet(CTsObject& object, StyleSheetCache* cache) {
-    const CTsObject* site = object.root ? object.root : &object;
-    const VIEWPORTARRAY viewports = ParseViewports(site->OwnValue("viewport"));
     CViewportScope base(0);
+    if (!cache->viewportsRead) {
+        const CTsObject* site = object.root ? object.root : &object;
+        cache->viewports = ParseViewports(site->OwnValue("viewport"));
+        cache->viewportsRead = true;
+    }
+    const VIEWPORTARRAY& viewports = cache->viewports;
     std::string out = BuildRulesCached(object, PageForm::Export, cache);
     for (size_t i = 0; i < viewports.size(); ++i) {
         if (!EqualsNoCase(viewports[i].enable, "yes")) continue;
@@ -332,9 +341,9 @@ std::string BuildExportStyleSheet(CTsObject& object, StyleSheetCache* cache) {
 
 std::string BuildStyleSheetCached(CTsObject& object, PageForm form, StyleSheetCache* cache) {
     if (form == PageForm::Design) return BuildRulesCached(object, form, cache);
-    if (const auto found = cache->find(&object); found != cache->end()) return found->second;
+    if (const auto found = cache->texts.find(&object); found != cache->texts.end()) return found->second;
     std::string text = BuildExportStyleSheet(object, cache);
-    cache->emplace(&object, text);
+    cache->texts.emplace(&object, text);
     return text;
 }
 
