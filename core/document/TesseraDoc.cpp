@@ -12,6 +12,7 @@
 #include "core/model/ModelHooks.h"
 #include "core/model/SharedObjects.h"
 #include "core/model/SiteArchive.h"
+#include "core/model/SiteWriter.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
 #include "core/services/TextFile.h"
@@ -118,9 +119,7 @@ bool CTesseraDoc::OnOpenDocument(const std::string& filePath) {
 
 bool CTesseraDoc::OnSaveDocument(const std::string& filePath) {
     if (shownPage) SyncSharedFromPage(*shownPage);
-    CJsonArchive archive;
-    Serialize(archive);
-    switch (WriteFileAtomically(filePath, archive.StyledText())) {
+    switch (WriteFileAtomically(filePath, SiteFileText(site))) {
         case AtomicWriteResult::CannotCreate:
             ShowMessage("Incorrect filename.");
             return false;

@@ -71,11 +71,12 @@ CTsObject* CTreeEdits::AppendObject(CTsObject* parent, CTsObject* object, const 
 }
 
 bool CTreeEdits::DeleteObject(CTsObject* object, bool noQuestion) {
-    if (!object || !object->parent) return false;
+    if (!object) return false;
     if (object->IsPage() || object->IsSite()) {
         ShowMessage("can't delete page or site through this interface.");
         return false;
     }
+    if (!object->parent) return false;
     if (!object->children.empty() && !noQuestion && !AskYesNo("Object has child object, sure to delete ?"))
         return false;
     CTsObject* parent = object->parent;
@@ -147,6 +148,8 @@ bool CTreeEdits::MoveObjectRight(CTsObject* object, CTsObject* newParent) {
 bool CTreeEdits::MoveObjectLeft(CTsObject* object) {
     if (!object || !object->parent || !object->parent->parent) return false;
     CTsObject* formerParent = object->parent;
+    // Out of a page would be into the site, whose children are pages only.
+    if (formerParent->IsPage() || formerParent->IsSite()) return false;
     CTsObject* grandparent = formerParent->parent;
     if (!DetachForMove(object)) return false;
     return InsertObject(grandparent, object, IndexInParent(*formerParent) + 1);

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "core/model/JsonArchive.h"
 
 class CTsObject;
@@ -32,3 +34,7 @@ void SerializeSharedGroups(CTsObject& site, CJsonArchive& archive);
 
 // True for the names the site file never holds.
 bool IsUnstoredProperty(const std::string& name);
+// Whether a property of a map goes into the file: not one of those names, and
+// not an entry without a type (a write to a name that the object's definition
+// lacks leaves one, holding no value), which reading would report as unknown.
+bool IsStoredProperty(const std::string& name, const CTsProperty& property);

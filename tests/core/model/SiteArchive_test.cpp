@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/model/SiteWriter.h"
 #include "core/model/TsObject.h"
 #include "tests/core/document/SiteFixture.h"
 
@@ -11,10 +12,13 @@ namespace {
 
 class SiteArchiveTest : public CSiteFixture {
 protected:
+    // The archive's text; the direct writer that saving uses must give the same.
     std::string Store(CTsObject& site) {
         CJsonArchive archive;
         SerializeSite(site, archive);
-        return archive.StyledText();
+        const std::string text = archive.StyledText();
+        EXPECT_EQ(SiteFileText(site), text);
+        return text;
     }
     // Reads a text into a fresh site owned by the test.
     CTsObject& Load(const std::string& text) {
