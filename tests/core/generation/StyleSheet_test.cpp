@@ -132,10 +132,12 @@ TEST(StyleSheet, ExportWritesOneMediaBlockPerEnabledViewport) {
     SetText(box, "width", "300px");
     ASSERT_EQ(box.properties.ViewportLists().size(), 2u);
     box.properties.ViewportLists()[0].SetOwn("width", MakeProperty("width", "100px"));
-    SetCurrentViewport(2);
-    const std::string css = BuildStyleSheet(box, PageForm::Export);
-    EXPECT_EQ(CurrentViewport(), 2);  // restored
-    SetCurrentViewport(0);
+    std::string css;
+    {
+        CViewportScope shown(2);  // the user edits the second viewport
+        css = BuildStyleSheet(box, PageForm::Export);
+        EXPECT_EQ(CurrentViewport(), 2);  // restored
+    }
     const std::string base = "#Box1 {\nwidth: 300px;\n}\n#Box1:hover {\n}\n#Box1 a {\n}\n";
     const std::string small = "#Box1 {\nwidth: 100px;\n}\n#Box1:hover {\n}\n#Box1 a {\n}\n";
     EXPECT_EQ(css, base + "@media (min-width: 0px) and (max-width: 767px) {\n" + small + "}\n");
