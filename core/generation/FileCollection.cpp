@@ -177,7 +177,9 @@ std::string LocalPathFromFileUrl(const std::string& url) {
 }
 
 std::string RegisterCopy(const std::string& fileUrl, const std::string& directory, CopyList& copies) {
-    const std::string path = LocalPathFromFileUrl(fileUrl);
+    // "dir/../x" steps are resolved first, so a reference cannot pass for a file
+    // below the program or the target folder and be copied outside the target.
+    const std::string path = fs::path(LocalPathFromFileUrl(fileUrl)).lexically_normal().string();
     if (path.empty()) return fileUrl;
     const std::string base = WithTrailingSlash(directory);
     // Already inside the target's own "files" folder: only the reference changes.

@@ -90,6 +90,19 @@ TEST_F(ExportSiteTest, LibraryFilesKeepTheirRelativePlace) {
     EXPECT_TRUE(fs::exists(Out("bootstrap/css/bootstrap.css")));
 }
 
+TEST_F(ExportSiteTest, DotDotStepsCannotLeadACopyOutOfTheDirectory) {
+    WriteFile(scratch.Join("secret.txt"), "secret");
+    // From below the program directory back up to the root, then down to the file.
+    std::string up = "widgets/../";
+    for (const auto& part : fs::path(ProgramDirectory()).relative_path())
+        if (!part.empty()) up += "../";
+    const std::string sneaky = FileUrlFromPath(ProgramDirectory() + up + fs::path(scratch.Join("secret.txt")).relative_path().string());
+    SetText(*site.page, "innerHTML", "<a href=\"" + sneaky + "\">x</a>");
+    ASSERT_TRUE(ExportSite(*site.site, Out(), ""));
+    EXPECT_TRUE(Contains(ReadFile(Out("index.htm")), "<a href=\"files/secret.txt\">x</a>"));
+    EXPECT_EQ(ReadFile(Out("files/secret.txt")), "secret");
+}
+
 TEST_F(ExportSiteTest, TheSiteFilesFolderIsCopied) {
     const std::string siteFolder = scratch.Join("site");
     WriteFile(siteFolder + "/files/logo.png", "logo");
