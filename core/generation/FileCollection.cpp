@@ -10,6 +10,7 @@
 #include <json/json.h>
 
 #include "core/model/TsObject.h"
+#include "core/generation/LibraryPath.h"
 #include "core/services/Log.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
@@ -176,7 +177,9 @@ std::string LocalPathFromFileUrl(const std::string& url) {
 }
 
 std::string RegisterCopy(const std::string& fileUrl, const std::string& directory, CopyList& copies) {
-    const std::string path = LocalPathFromFileUrl(fileUrl);
+    // "dir/../x" steps are resolved first, so a reference cannot pass for a file
+    // below the program or the target folder and be copied outside the target.
+    const std::string path = fs::path(LocalPathFromFileUrl(fileUrl)).lexically_normal().string();
     if (path.empty()) return fileUrl;
     const std::string base = WithTrailingSlash(directory);
     // Already inside the target's own "files" folder: only the reference changes.
@@ -184,6 +187,9 @@ std::string RegisterCopy(const std::string& fileUrl, const std::string& director
     // Library and support files keep their place relative to the program.
     const std::string program = WithTrailingSlash(ProgramDirectory());
     if (StartsWithNoCase(path, program)) return RegisterBelow(path, program, directory, copies);
+    // So do the files of a widget library loaded from elsewhere (a tool's --library).
+    const std::string library = WithTrailingSlash(LibraryDirectory());
+    if (StartsWithNoCase(path, library)) return RegisterBelow(path, library, directory, copies);
     return RegisterIntoFiles(path, directory, copies);
 }
 

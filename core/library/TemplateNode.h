@@ -22,3 +22,4 @@ struct CTemplateNode {
     TemplateList elseList;
     bool hasElse = false;
 };
+

@@ -286,3 +286,4 @@ TemplateParseResult ParseTemplate(const std::string& filePath) {
     }
     return ParseTemplateText(text, filePath);
 }
+

@@ -16,3 +16,4 @@ struct TemplateParseResult {
 TemplateParseResult ParseTemplate(const std::string& filePath);
 // Parses template text; `fileName` only labels the messages.
 TemplateParseResult ParseTemplateText(const std::string& text, const std::string& fileName);
+

@@ -3,9 +3,11 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/library/ConfigLoader.h"
+#include "core/model/ModelHooks.h"
 #include "core/model/TsObject.h"
 #include "core/services/Prompt.h"
 
@@ -177,6 +179,9 @@ bool IsStoredProperty(const std::string& name, const CTsProperty& property) {
 
 void SerializeSite(CTsObject& site, CJsonArchive& archive) {
     if (!archive.parsed) return;
+    // The stored names replace the ones objects are made with.
+    std::optional<CNameCheckPause> pause;
+    if (archive.IsLoading()) pause.emplace();
     int version = kFileVersion;
     archive.IntMember("version", version);
     Serialize(site, archive, version);
