@@ -10,7 +10,12 @@
 #include "app/browser/ChooseDirDlg.h"
 #include "app/design/TesseraView.h"
 #include "core/document/TesseraDoc.h"
+#if __has_include("core/generation/SiteExport.h")
 #include "core/generation/SiteExport.h"
+#else
+// Until the exporter lands every export reports failure.
+static bool ExportSite(CTsObject&, const std::string&) { return false; }
+#endif
 #include "core/generation/SitemapText.h"
 #include "core/model/SharedObjects.h"
 #include "core/model/TsObject.h"

@@ -115,7 +115,7 @@ void CTesseraView::AfterPageLoaded(bool restoreScroll) {
         if (selectAfterLoad_) {
             selectAfterLoad_ = false;
             if (CTsObject* selected = currentPage_->FindSelected())
-                AppEventHub::Instance().Dispatch(ScrollToObject, reinterpret_cast<intptr_t>(selected));
+                AppEventHub::Instance().Dispatch(AppEvent::ScrollToObject, reinterpret_cast<intptr_t>(selected));
         } else if (!scrollScript.isEmpty()) {
             ExecuteScript(handler_, scrollScript);
         }

@@ -2,9 +2,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/design/ViewClientHandler.h"
+
 class CTesseraDoc;
 class CTsObject;
-class CViewClientHandler;
 class QWebEngineView;
 
 // The design view: the current page of a site shown in an embedded browser as

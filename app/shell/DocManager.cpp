@@ -63,9 +63,9 @@ CTesseraDoc* CDocManager::OnFileNew() {
     if (!created) return nullptr;
     document->modified = false;
     document->title = "Quillora" + std::to_string(++untitledCount_);
-    CTesseraDoc* created = document.get();
+    CTesseraDoc* result = document.get();
     OpenFrame(std::move(document));
-    return created;
+    return result;
 }
 
 void CDocManager::OnFileOpen() {
@@ -105,7 +105,7 @@ CChildFrame* CDocManager::OpenFrame(std::unique_ptr<CTesseraDoc> document) {
         frame_->UpdateMenusForDocuments();
     });
     frame_->MdiArea()->addSubWindow(frame);
-    frame->show();
+    frame->showMaximized();
     frame_->MdiArea()->setActiveSubWindow(frame);
     OnFrameActivated();
     return frame;
