@@ -1,6 +1,7 @@
 #include "core/library/ConfigLoader.h"
 
 #include "core/library/DefinitionJson.h"
+#include "core/library/Instantiate.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
 #include "core/services/TextFile.h"
@@ -42,7 +43,10 @@ void CConfigLoader::LoadFrom(const std::string& directory) {
     LoadRoot();
     Scan(PathJoin(directory_, "widgets"), widgetTree_, ScanKind::Widget, 0);
     Scan(PathJoin(directory_, "template"), templateTree_, ScanKind::Template, 0);
+    static unsigned lastSerial = 0;
+    loadSerial_ = ++lastSerial;
     loaded_ = true;
+    InstallInstantiation();
 }
 
 void CConfigLoader::Clear() {

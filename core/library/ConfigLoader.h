@@ -20,6 +20,9 @@ public:
     // or tool). Whatever was loaded before is dropped.
     void LoadFrom(const std::string& directory);
     bool IsLoaded() const { return loaded_; }
+    // Changes with every load, in every loader: what was derived from one load
+    // (the instantiated types) is known to be stale by it.
+    unsigned LoadSerial() const { return loadSerial_; }
     // The directory the library was read from, with a trailing "/".
     const std::string& Directory() const { return directory_; }
 
@@ -57,6 +60,7 @@ private:
 
     std::string directory_;
     bool loaded_ = false;
+    unsigned loadSerial_ = 0;
     Json::Value root_;
     std::map<std::string, Json::Value> widgetDefinitions_;
     std::map<std::string, CWidgetTemplate> widgetTemplates_;

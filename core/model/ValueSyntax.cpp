@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/model/TsObject.h"
+#include "core/model/TsProperty.h"
 #include "core/services/Paths.h"
 #include "core/services/Regex.h"
 
@@ -143,4 +145,42 @@ bool IsValidName(const std::string& text) {
 std::string FileValueFromPath(const std::string& path) {
     if (path.empty()) return std::string();
     return FileUrlFromPath(path);
+}
+
+bool ValidateValue(const CTsProperty& property, const PropertyVariant& value, PropertyVariant& stored,
+                   std::string& message, bool checkName) {
+    stored = value;
+    const std::string& subtype = property.Subtype();
+    if (IsLengthSubtype(subtype)) {
+        const std::string text = value.AsText();
+        std::string length = text;
+        if (!ValidateLengthText(text, length)) {
+            message = kLengthFormatMessage;
+            return false;
+        }
+        if (!TrimWhiteSpace(text).empty()) stored = length;
+        return true;
+    }
+    if (EqualsNoCase(subtype, "Color") && value.IsInt()) {
+        stored = value.AsInt() == kNoColor ? std::string() : FormatColor(value.AsInt());
+    } else if (IsFileSubtype(subtype) && !value.AsText().empty()) {
+        stored = FileValueFromPath(value.AsText());
+    }
+    if (checkName && property.Name() == "name" && !IsValidName(value.AsText())) {
+        message = kInvalidNameMessage;
+        return false;
+    }
+    return true;
+}
+
+void SetLength(CTsObject& object, const std::string& name, const LENGTHVALUE& length) {
+    object.SetProperty(name, FormatLength(length));
+}
+
+void SetLengthIfValid(CTsObject& object, const std::string& name, const LENGTHVALUE& length) {
+    if (length.hasValue) SetLength(object, name, length);
+}
+
+bool IsFullPageWidth(const CTsObject& object) {
+    return !object.IsSiteOrPage() && EqualsNoCase(object.OwnValue("width"), "fullpagewidth");
 }

@@ -1,6 +1,11 @@
 #pragma once
 #include <string>
 
+#include "core/model/PropertyVariant.h"
+
+class CTsObject;
+class CTsProperty;
+
 // The small syntax that property texts follow: CSS lengths, colours, object names
 // and file references, the check run when a user commits a value in an editor, and
 // the helpers that turn numbers, colours and picked files into stored texts.
@@ -55,3 +60,20 @@ bool IsValidName(const std::string& text);
 // The stored form of a picked file: a file URL for an absolute path, otherwise the
 // path with forward slashes; "(" ")" "'" percent-encoded either way.
 std::string FileValueFromPath(const std::string& path);
+
+// The check run when a user commits `value` for `property` in an editor. `stored`
+// starts as a copy of `value`; on true the editor keeps `stored`, on false it shows
+// `message` and puts the old value back. Lengths are checked and completed, colours
+// (RGB values) and picked files turned into their stored texts, and with
+// `checkName` the property named exactly "name" must hold a valid name.
+bool ValidateValue(const CTsProperty& property, const PropertyVariant& value, PropertyVariant& stored,
+                   std::string& message, bool checkName);
+
+// Store FormatLength(length) through SetProperty; the IfValid form does nothing
+// without a value.
+void SetLength(CTsObject& object, const std::string& name, const LENGTHVALUE& length);
+void SetLengthIfValid(CTsObject& object, const std::string& name, const LENGTHVALUE& length);
+
+// True when the object is neither a site nor a page and its "width" is
+// "fullpagewidth" (any letter case).
+bool IsFullPageWidth(const CTsObject& object);

@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "core/model/TsObject.h"
+#include "core/model/TsProperty.h"
 #include "core/model/ValueSyntax.h"
+#include "tests/support/RecordingPrompt.h"
 
 namespace {
 
@@ -82,6 +85,81 @@ TEST(ValueSyntax, FileValueFromPath) {
     EXPECT_EQ(FileValueFromPath("C:\\img\\a(1).png"), "file:///C:/img/a%281%29.png");
     EXPECT_EQ(FileValueFromPath("/home/u/a (1).png"), "file:///home/u/a%20%281%29.png");
     EXPECT_EQ(FileValueFromPath("\\\\server\\share\\x.png").rfind("file:", 0), 0u);
+}
+
+CTsProperty MakeProperty(const std::string& name, const std::string& subtype, const std::string& type = "String") {
+    CPropertyDefinition definition;
+    definition.name = name;
+    definition.subtype = subtype;
+    definition.type = type;
+    return CTsProperty::FromDefinition(definition);
+}
+
+struct ValidateCase {
+    const char* name;
+    const char* subtype;
+    PropertyVariant value;
+    bool checkName;
+    bool accepted;
+    PropertyVariant stored;
+    const char* message;
+};
+
+TEST(ValueSyntax, ValidateValueTable) {
+    const std::string length = kLengthFormatMessage;
+    const std::string invalidName = kInvalidNameMessage;
+    const ValidateCase cases[] = {
+        {"width", "Length", "100", true, true, "100px", ""},
+        {"width", "length", "35%", true, true, "35%", ""},  // subtype in any case
+        {"left", "LengthX", "1.25%", true, true, "1.25%", ""},
+        {"top", "LengthY", "AUTO", true, true, "AUTO", ""},
+        {"width", "Length", "  ", true, true, "  ", ""},
+        {"width", "Length", "12.5", true, true, "12px", ""},
+        {"width", "Length", "fullpagewidth", true, false, "fullpagewidth", length.c_str()},
+        {"width", "Length", 40, true, true, "40px", ""},
+        {"color", "Color", 0x0080FF, true, true, "#ff8000", ""},
+        {"color", "Color", -1, true, true, "", ""},
+        {"background-image", "File", "images\\a(1).png", true, true, "images/a%281%29.png", ""},
+        {"script", "JSFile", "", true, true, "", ""},
+        {"name", "", "2col", true, false, "2col", invalidName.c_str()},
+        {"name", "", "2col", false, true, "2col", ""},      // the data editor does not check names
+        {"Name", "", "a b", true, true, "a b", ""},          // only the property named exactly "name"
+        {"name", "", "main-menu", true, true, "main-menu", ""},
+        {"name", "", "", true, false, "", invalidName.c_str()},
+        {"title", "", "anything at all", true, true, "anything at all", ""},
+    };
+    for (const ValidateCase& c : cases) {
+        PropertyVariant stored;
+        std::string message;
+        const bool accepted = ValidateValue(MakeProperty(c.name, c.subtype), c.value, stored, message, c.checkName);
+        EXPECT_EQ(accepted, c.accepted) << c.name << " " << c.value.AsText();
+        EXPECT_EQ(stored, c.stored) << c.name << " " << c.value.AsText();
+        EXPECT_EQ(message, c.message) << c.name << " " << c.value.AsText();
+    }
+}
+
+TEST(ValueSyntax, IsFullPageWidthAndSetLength) {
+    CRecordingPrompt prompt;
+    CTsObject site;
+    site.CreatePage();
+    CTsObject* page = site.children[0];
+    CTsObject* block = new CTsObject(page, "Block");
+    page->AppendChild(block);
+    // Without a library the objects hold only their names: give them a width.
+    for (CTsObject* object : {&site, page, block})
+        object->properties.SetOwn("width", MakeProperty("width", "LengthX"));
+    for (CTsObject* object : {&site, page, block}) object->properties.At("width").SetValue("FullPageWidth");
+    EXPECT_FALSE(IsFullPageWidth(site));
+    EXPECT_FALSE(IsFullPageWidth(*page));
+    EXPECT_TRUE(IsFullPageWidth(*block));
+
+    SetLength(*block, "width", {33.333, true, true});
+    EXPECT_EQ(block->OwnValue("width"), "33.33%");
+    SetLengthIfValid(*block, "width", {10, false, false});
+    EXPECT_EQ(block->OwnValue("width"), "33.33%");
+    SetLength(*block, "width", {10, false, false});
+    EXPECT_EQ(block->OwnValue("width"), "");
+    EXPECT_FALSE(IsFullPageWidth(*block));
 }
 
 }  // namespace
