@@ -11,6 +11,7 @@
 #include "core/document/AppEventHub.h"
 #include "core/document/TesseraDoc.h"
 #include "core/document/TreeEdits.h"
+#include "core/generation/PageRender.h"
 #include "core/model/TsObject.h"
 
 namespace {
@@ -215,6 +216,12 @@ void OnLoadTemplate(const EventRecord& record) {
 CTesseraView* CurrentView() { return Hub().mainFrame ? Hub().mainFrame->ActiveView() : nullptr; }
 
 void InstallHubHandlers() {
+    SetDocumentDirectoryAccessor([](std::string& directory) {
+        CTesseraView* view = CurrentView();
+        if (!view) return false;
+        directory = view->Document()->GetDocumentDirectory();
+        return true;
+    });
     AppEventHub& hub = Hub();
     hub.SetHandler(ActiveDocumentChanged, OnActiveDocumentChanged);
     hub.SetHandler(ActiveViewChanged, OnActiveViewChanged);

@@ -10,13 +10,8 @@
 #include "app/browser/ChooseDirDlg.h"
 #include "app/design/TesseraView.h"
 #include "core/document/TesseraDoc.h"
-#if __has_include("core/generation/SiteExport.h")
-#include "core/generation/SiteExport.h"
-#else
-// Until the exporter lands every export reports failure.
-static bool ExportSite(CTsObject&, const std::string&) { return false; }
-#endif
-#include "core/generation/SitemapText.h"
+#include "core/generation/ExportCommands.h"
+#include "core/generation/Sitemap.h"
 #include "core/model/SharedObjects.h"
 #include "core/model/TsObject.h"
 #include "core/services/Prompt.h"
@@ -42,36 +37,19 @@ bool MakeDirectory(const QString& path) {
     return false;
 }
 
-// Text with every line feed written as CR LF.
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 32);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
-
 }  // namespace
 
 void (*openWithDefaultHandler)(const QString& path) = OpenWithSystem;
 
-QString ExportDirectoryOf(CTesseraView* view) {
-    CTsObject& site = view->Document()->site;
-    const QString stored = Q(site.OwnValue("export-directory"));
-    if (!stored.isEmpty()) return stored;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).filePath(Q(site.GetName()));
-}
+QString ExportDirectoryOfView(CTesseraView* view) { return Q(ExportDirectoryOf(view->Document()->site)); }
 
-QString PreviewDirectory() { return QDir(QDir::tempPath()).filePath("Quillora"); }
+QString PreviewDirectoryPath() { return Q(::PreviewDirectory()); }
 
 void ExportSiteCommand(CTesseraView* view) {
     if (!view) return;
     SyncSharedFromShownPage(view);
-    CTsObject& site = view->Document()->site;
-    const QString proposal = ExportDirectoryOf(view);
+    CTesseraDoc* document = view->Document();
+    const QString proposal = ExportDirectoryOfView(view);
     MakeDirectory(proposal);
     CChooseDirDlg dialog(view);
     dialog.caption = "Set Export Directory";
@@ -79,45 +57,33 @@ void ExportSiteCommand(CTesseraView* view) {
     if (dialog.exec() != QDialog::Accepted) return;
     const QString directory = dialog.directory;
     // The old export goes to the trash, not out of existence.
-    if (QDir(directory).exists()) {
-        QString trashed = directory;
-        if (!QFile::moveToTrash(directory, &trashed)) QDir(directory).removeRecursively();
-    }
+    if (QDir(directory).exists() && !QFile::moveToTrash(directory)) QDir(directory).removeRecursively();
     MakeDirectory(directory);
-    site.SetProperty("export-directory", directory.toStdString());
-    if (ExportSite(site, directory.toStdString())) openWithDefaultHandler(directory);
-    else ShowMessage("Export failed.");
+    if (ExportToDirectory(document->site, directory.toStdString(), document->GetDocumentDirectory()))
+        openWithDefaultHandler(directory);
 }
 
 void PreviewSiteCommand(CTesseraView* view) {
     if (!view) return;
     SyncSharedFromShownPage(view);
-    const QString directory = PreviewDirectory();
-    QDir(directory).removeRecursively();
-    MakeDirectory(directory);
-    if (!ExportSite(view->Document()->site, directory.toStdString())) {
-        ShowMessage("Export failed.");
-        return;
-    }
-    const QString page = view->CurrentPage() ? Q(view->CurrentPage()->GetFileName()) : QString("index.htm");
-    openWithDefaultHandler(QDir(directory).filePath(page));
+    CTesseraDoc* document = view->Document();
+    const std::string pageName = view->CurrentPage() ? view->CurrentPage()->GetName() : std::string();
+    std::string pageToOpen;
+    if (PreviewSite(document->site, document->GetDocumentDirectory(), pageName, pageToOpen))
+        openWithDefaultHandler(Q(pageToOpen));
 }
 
 void SetExportDirectoryCommand(CTesseraView* view) {
     if (!view) return;
-    CTsObject& site = view->Document()->site;
-    const QString start = ExportDirectoryOf(view);
-    const QString chosen =
-        QFileDialog::getExistingDirectory(view, "Please choose the directory to export the site:", start);
-    if (chosen.isEmpty() || chosen.compare(Q(site.OwnValue("export-directory")), Qt::CaseInsensitive) == 0) return;
-    site.SetProperty("export-directory", chosen.toStdString());
+    const QString chosen = QFileDialog::getExistingDirectory(view, "Please choose the directory to export the site:",
+                                                             ExportDirectoryOfView(view));
+    if (!chosen.isEmpty()) StoreExportDirectory(view->Document()->site, chosen.toStdString());
 }
 
 void GenerateSitemapCommand(CTesseraView* view) {
     if (!view) return;
     CTsObject& site = view->Document()->site;
-    const std::string domain = site.OwnValue("domain");
-    if (domain.empty()) {
+    if (site.OwnValue("domain").empty()) {
         ShowMessage("Please set domain name first.");
         return;
     }
@@ -126,9 +92,7 @@ void GenerateSitemapCommand(CTesseraView* view) {
     dialog.setDefaultSuffix("xml");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().front();
-    std::vector<std::string> pages;
-    for (CTsObject* page : site.children) pages.push_back(page->GetName());
-    WriteTextFile(path.toStdString(), WithCrLf(BuildSitemapText(domain, pages, LocalDate())));
+    WriteSitemap(site, path.toStdString());
     openWithDefaultHandler(QFileInfo(path).absolutePath());
 }
 

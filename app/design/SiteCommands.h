@@ -13,8 +13,8 @@ void DumpSharedObjects(CTesseraView* view);
 
 // The folder export proposes: the site's "export-directory", or the user's
 // documents folder joined with the site's name.
-QString ExportDirectoryOf(CTesseraView* view);
+QString ExportDirectoryOfView(CTesseraView* view);
 // The scratch folder of the preview: the temporary folder joined with "Quillora".
-QString PreviewDirectory();
+QString PreviewDirectoryPath();
 // Where an opened folder or file goes; tests replace it to keep windows closed.
 extern void (*openWithDefaultHandler)(const QString& path);

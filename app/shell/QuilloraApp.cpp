@@ -13,6 +13,7 @@
 #include "app/shell/MainFrame.h"
 #include "app/shell/QtPrompt.h"
 #include "core/document/AppEventHub.h"
+#include "core/library/ConfigLoader.h"
 #include "core/services/Log.h"
 #include "core/services/Paths.h"
 
@@ -73,6 +74,7 @@ bool QuilloraApp::InitInstance(const QStringList& arguments) {
     if (debugMode_) mainFrame_->EnableDebugCommands();
     TrackEventAsync("program", "start", "1", 1);
     InitBrowserEngine();
+    ConfigLoader().Load();
     const QString siteFile = SiteFileFromCommandLine(arguments);
     const bool opened = siteFile.isEmpty() ? mainFrame_->Documents()->OnFileNew() != nullptr
                                            : mainFrame_->Documents()->OpenDocumentFile(siteFile) != nullptr;
