@@ -1,0 +1,65 @@
+#include "core/model/PropertyMap.h"
+
+#include "core/model/ModelHooks.h"
+
+const CPropertyMap* CPropertyMap::RedirectTarget(const std::string& name) const {
+    if (!redirect_ || viewportLists_.empty()) return nullptr;
+    const int viewport = CurrentViewport();
+    if (viewport < 1 || viewport > static_cast<int>(viewportLists_.size())) return nullptr;
+    const CPropertyMap& list = viewportLists_[viewport - 1];
+    return list.properties_.count(name) ? &list : nullptr;
+}
+
+const CTsProperty* CPropertyMap::Find(const std::string& name) const {
+    if (const CPropertyMap* list = RedirectTarget(name)) return list->Find(name);
+    return FindOwn(name);
+}
+
+CTsProperty* CPropertyMap::Find(const std::string& name) {
+    return const_cast<CTsProperty*>(static_cast<const CPropertyMap*>(this)->Find(name));
+}
+
+bool CPropertyMap::Lookup(const std::string& name, CTsProperty& out) const {
+    const CTsProperty* property = Find(name);
+    if (!property) return false;
+    out = *property;
+    return true;
+}
+
+CTsProperty& CPropertyMap::At(const std::string& name) {
+    if (CTsProperty* property = Find(name)) return *property;
+    return properties_[name];
+}
+
+void CPropertyMap::IterateEffective(const Visitor& visitor) {
+    for (auto& [name, own] : properties_) {
+        CTsProperty* effective = Find(name);
+        visitor(name, effective ? *effective : own);
+    }
+}
+
+const CTsProperty* CPropertyMap::FindOwn(const std::string& name) const {
+    auto found = properties_.find(name);
+    return found == properties_.end() ? nullptr : &found->second;
+}
+
+CTsProperty* CPropertyMap::FindOwn(const std::string& name) {
+    auto found = properties_.find(name);
+    return found == properties_.end() ? nullptr : &found->second;
+}
+
+void CPropertyMap::SetOwn(const std::string& name, CTsProperty property) {
+    properties_.insert_or_assign(name, std::move(property));
+}
+
+void CPropertyMap::Assign(const CPropertyMap& source) {
+    if (this == &source) return;
+    // Built aside first: `source` may be one of this map's own lists.
+    std::vector<CPropertyMap> lists(source.viewportLists_.size());
+    for (size_t i = 0; i < lists.size(); ++i) lists[i].Assign(source.viewportLists_[i]);
+    redirect_ = false;
+    Properties copied = source.properties_;  // base values: the own map, never redirected
+    properties_.swap(copied);
+    redirect_ = true;
+    viewportLists_.swap(lists);
+}
