@@ -147,6 +147,8 @@ bool CTreeEdits::MoveObjectRight(CTsObject* object, CTsObject* newParent) {
 bool CTreeEdits::MoveObjectLeft(CTsObject* object) {
     if (!object || !object->parent || !object->parent->parent) return false;
     CTsObject* formerParent = object->parent;
+    // Out of a page would be into the site, whose children are pages only.
+    if (formerParent->IsPage() || formerParent->IsSite()) return false;
     CTsObject* grandparent = formerParent->parent;
     if (!DetachForMove(object)) return false;
     return InsertObject(grandparent, object, IndexInParent(*formerParent) + 1);

@@ -1,0 +1,69 @@
+// Feeds arbitrary bytes to the site file reader, then writes what was read back
+// out and reads that again: no input may crash, hang or leak.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/model/JsonArchive.h"
+#include "core/model/ModelHooks.h"
+#include "core/model/SharedObjects.h"
+#include "core/model/SiteArchive.h"
+#include "core/model/TsObject.h"
+#include "core/services/Prompt.h"
+
+namespace {
+
+class CSilentPrompt : public IPrompt {
+public:
+    void ShowMessage(const std::string&, const std::string&) override {}
+    PromptAnswer AskYesNo(const std::string&, const std::string&) override { return PromptAnswer::No; }
+    PromptAnswer AskOkCancel(const std::string&, const std::string&) override { return PromptAnswer::Cancel; }
+};
+
+void AddProperty(CTsObject& object, const char* name, const char* type, const char* value, bool perViewport) {
+    CPropertyDefinition definition;
+    definition.name = name;
+    definition.type = type;
+    definition.defaultValue = value;
+    definition.supportMultiViewport = perViewport ? "true" : "";
+    object.properties.SetOwn(name, CTsProperty::FromDefinition(std::move(definition)));
+}
+
+// A few properties of each kind, and one viewport on the site, so values, lists
+// and the page width all take part.
+void Instantiate(CTsObject& object, const std::string& type) {
+    InstantiateNameOnly(object, type);
+    AddProperty(object, "color", "String", "", true);
+    AddProperty(object, "z-index", "Int", "0", false);
+    AddProperty(object, "innerHTML", "String", "", false);
+    if (object.IsPage()) AddProperty(object, "page-width", "String", "960px", false);
+    if (object.IsSite())
+        AddProperty(object, "viewport", "String",
+                    "[{\"name\":\"phone\",\"page-width\":\"320px\",\"media-max-width\":\"480px\"}]", false);
+}
+
+void ReadInto(CTsObject& site, const std::string& text) {
+    CJsonArchive archive(text);
+    SerializeSite(site, archive);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static CSilentPrompt prompt;
+    static bool ready = [] {
+        SetPrompt(&prompt);
+        SetInstantiateHook(Instantiate);
+        InstallSharedObjectHooks();
+        return true;
+    }();
+    (void)ready;
+
+    CTsObject site;
+    ReadInto(site, std::string(reinterpret_cast<const char*>(data), size));
+    CJsonArchive out;
+    SerializeSite(site, out);
+    CTsObject again;
+    ReadInto(again, out.StyledText());
+    return 0;
+}
