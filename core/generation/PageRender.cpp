@@ -19,10 +19,6 @@ bool IsContainer(const CTsObject& object) {
     return EqualsNoCase(object.type, "Container") || EqualsNoCase(object.baseKind, "Container");
 }
 
-bool IsFullPageWidth(const CTsObject& object) {
-    return !object.IsSiteOrPage() && EqualsNoCase(object.OwnValue("width"), "fullpagewidth");
-}
-
 bool IsSkipped(const CTsObject& object, bool socketPass) {
     if (object.IsSiteOrPage()) return socketPass && object.editing;
     return socketPass ? object.editing : object.socketed;
