@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/library/ConfigLoader.h"
 #include "core/model/TsObject.h"
@@ -49,7 +50,29 @@ void BM_BuildSite(benchmark::State& state) {
     state.counters["objects"] = pages * objectsPerPage;
 }
 
+// The same objects constructed under their pages but left detached (as a copy or
+// an insertion is before AppendChild): instantiation, the name check against a
+// site that holds only the pages, and the viewport lists, without attaching.
+void BM_ConstructDetached(benchmark::State& state) {
+    const int pages = static_cast<int>(state.range(0));
+    const int objectsPerPage = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        std::unique_ptr<CTsObject> site = BuildSite(pages, 0);
+        std::vector<CTsObject*> objects;
+        objects.reserve(static_cast<size_t>(pages) * objectsPerPage);
+        for (CTsObject* page : site->children)
+            for (int i = 0; i < objectsPerPage; ++i) objects.push_back(new CTsObject(page, kTypes[i % 4]));
+        benchmark::DoNotOptimize(objects.data());
+        state.PauseTiming();
+        for (CTsObject* object : objects) object->Release();
+        site.reset();
+        state.ResumeTiming();
+    }
+    state.counters["objects"] = pages * objectsPerPage;
+}
+
 BENCHMARK(BM_BuildSite)->Args({10, 100})->Args({100, 100})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ConstructDetached)->Args({100, 100})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Messages would only disturb the figures; the library is expected to load cleanly.
 class CCountingPrompt : public IPrompt {

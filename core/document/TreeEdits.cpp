@@ -71,11 +71,12 @@ CTsObject* CTreeEdits::AppendObject(CTsObject* parent, CTsObject* object, const 
 }
 
 bool CTreeEdits::DeleteObject(CTsObject* object, bool noQuestion) {
-    if (!object || !object->parent) return false;
+    if (!object) return false;
     if (object->IsPage() || object->IsSite()) {
         ShowMessage("can't delete page or site through this interface.");
         return false;
     }
+    if (!object->parent) return false;
     if (!object->children.empty() && !noQuestion && !AskYesNo("Object has child object, sure to delete ?"))
         return false;
     CTsObject* parent = object->parent;

@@ -10,6 +10,7 @@
 #include <json/json.h>
 
 #include "core/model/TsObject.h"
+#include "core/generation/LibraryPath.h"
 #include "core/services/Log.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
@@ -184,6 +185,9 @@ std::string RegisterCopy(const std::string& fileUrl, const std::string& director
     // Library and support files keep their place relative to the program.
     const std::string program = WithTrailingSlash(ProgramDirectory());
     if (StartsWithNoCase(path, program)) return RegisterBelow(path, program, directory, copies);
+    // So do the files of a widget library loaded from elsewhere (a tool's --library).
+    const std::string library = WithTrailingSlash(LibraryDirectory());
+    if (StartsWithNoCase(path, library)) return RegisterBelow(path, library, directory, copies);
     return RegisterIntoFiles(path, directory, copies);
 }
 

@@ -1,13 +1,19 @@
 #include "core/generation/LibraryPath.h"
 
 #include "core/generation/TextUtil.h"
+#include "core/library/ConfigLoader.h"
 #include "core/services/Paths.h"
+
+std::string LibraryDirectory() {
+    const CConfigLoader& loader = ConfigLoader();
+    return loader.IsLoaded() && !loader.Directory().empty() ? loader.Directory() : ProgramDirectory();
+}
 
 std::string ProgramFileUrl(const std::string& relative) { return FileUrlFromPath(ProgramDirectory()) + relative; }
 
 std::string ResolveLibraryPath(const std::string& path) {
-    if (StartsWith(path, "bootstrap/") || StartsWith(path, "widgets/") || StartsWith(path, "thirdparty/"))
-        return ProgramFileUrl(path);
+    if (StartsWith(path, "widgets/")) return FileUrlFromPath(LibraryDirectory()) + path;
+    if (StartsWith(path, "bootstrap/") || StartsWith(path, "thirdparty/")) return ProgramFileUrl(path);
     return path;
 }
 
@@ -37,6 +43,9 @@ void PrefixOccurrences(std::string& text, const std::string& entry, const std::s
 
 void RewriteExternalFiles(std::string& text, const std::string& externalFiles) {
     if (externalFiles.empty()) return;
-    const std::string prefix = ProgramFileUrl("");
-    for (const std::string& entry : SplitNonEmpty(externalFiles, ';')) PrefixOccurrences(text, entry, prefix);
+    for (const std::string& entry : SplitNonEmpty(externalFiles, ';')) {
+        const std::string url = ResolveLibraryPath(entry);
+        if (url != entry) PrefixOccurrences(text, entry, url.substr(0, url.size() - entry.size()));
+        else PrefixOccurrences(text, entry, ProgramFileUrl(""));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <json/json.h>
 
+#include "core/document/TesseraDoc.h"
 #include "core/generation/LibraryPath.h"
 #include "core/generation/PageRender.h"
 #include "core/generation/TextUtil.h"
@@ -50,6 +51,15 @@ std::string ViewportMeta(const CTsObject& page) {
     return "<meta name=\"viewport\" content=\"" + content + "\"/>\n";
 }
 
+// The installed accessor, else the active document's directory.
+bool DocumentDirectory(std::string& directory) {
+    if (InstalledAccessor()) return InstalledAccessor()(directory);
+    const CTesseraDoc* document = ActiveDocument();
+    if (!document) return false;
+    directory = document->GetDocumentDirectory();
+    return true;
+}
+
 bool IsEditedInPlace(CTsObject& page) { return page.editing || page.FindEditing() != nullptr; }
 
 std::string Head(CTsObject& page, PageForm form, const std::string& styleSheet) {
@@ -61,7 +71,7 @@ std::string Head(CTsObject& page, PageForm form, const std::string& styleSheet) 
     head += "<html xmlns=\"http://www.w3.org/1999/xhtml\">\n";
     head += "<head>\n";
     std::string directory;
-    if (design && InstalledAccessor() && InstalledAccessor()(directory))
+    if (design && DocumentDirectory(directory))
         head += "<base href=\"" + FileUrlFromPath(directory) + "\" />\n";
     head += page.DeclareOrSite("title", "<title>%s</title>\n");
     head += "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\" />\n";

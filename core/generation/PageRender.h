@@ -23,9 +23,10 @@ void UnlinkSockets(CTsObject& object);
 // property's records) of the page's objects to its owner.
 void LinkSockets(CTsObject& page);
 
-// Where the design form's <base> points: the folder of the open document's site
-// file (or of the template it came from, or the program directory). The document
-// layer installs it; without one, or when it gives false (no document open), the
+// Where the design form's <base> points: the folder of the document's site file
+// (or of the template it came from, or the program directory); tools may install
+// their own. Without one the active document's
+// directory is used; with no document open (or when the accessor gives false) the
 // design form carries no <base>.
 using DocumentDirectoryAccessor = std::function<bool(std::string& directory)>;
 void SetDocumentDirectoryAccessor(DocumentDirectoryAccessor accessor);

@@ -180,10 +180,11 @@ void ApplyDefinition(CTsObject& object, const Json::Value& definition, const Jso
 }
 
 void Instantiate(CTsObject& object, const std::string& typeName) {
-    InstantiateNameOnly(object, typeName);
     const CConfigLoader& loader = ConfigLoader();
-    if (!loader.IsLoaded()) return;
-
+    if (!loader.IsLoaded()) {
+        InstantiateNameOnly(object, typeName);
+        return;
+    }
     TYPECACHE& cache = TypeCache();
     if (cache.loadSerial != loader.LoadSerial()) {
         cache.types.clear();
@@ -191,6 +192,7 @@ void Instantiate(CTsObject& object, const std::string& typeName) {
     }
     auto found = cache.types.find(typeName);
     if (found == cache.types.end()) {
+        InstantiateNameOnly(object, typeName);
         const Json::Value* definition = FindDefinition(loader, typeName);
         if (!definition) return;
         found = cache.types.emplace(typeName, BuildType(object, *definition, loader.RootDefinitions())).first;

@@ -35,7 +35,9 @@ protected:
         SetText(heading, "link", "", "Link");
         return heading;
     }
+    // Support files lie beside the program; widget files in the library loaded.
     std::string Library(const std::string& relative) { return FileUrlFromPath(ProgramDirectory()) + relative; }
+    std::string Widgets(const std::string& relative) { return FileUrlFromPath(loader.Directory()) + relative; }
 
     CConfigLoader loader;
     TestSite site;
@@ -64,14 +66,14 @@ TEST_F(PageDocument, DesignSkeletonByteForByte) {
         "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\" />\n"
         "<meta name=\"generator\" content=\"www.quillora.com\" />\n"
         "<meta name=\"viewport\" content=\"\"/>\n"
-        "<link rel=\"stylesheet\" href=\"" + Library("widgets/Basic/Heading/heading.css") + "\" type=\"text/css\" />\n"
+        "<link rel=\"stylesheet\" href=\"" + Widgets("widgets/Basic/Heading/heading.css") + "\" type=\"text/css\" />\n"
         "<style type=\"text/css\">\n<!--\n" + css + "-->\n</style>\n"
         "</head>\n"
         "<body>\n"
         "<div id=\"shadow_objects\"></div>\n"
         "<div id=\"Page1\">\n" + kEditorStyle +
         "<div id=\"Block1\"  class=\"lead\">\n<p>text</p></div>\n"
-        "<div id=\"Heading1\"  >\n<h1 style=\"background: url(" + Library("widgets/Basic/Heading/bg.png") +
+        "<div id=\"Heading1\"  >\n<h1 style=\"background: url(" + Widgets("widgets/Basic/Heading/bg.png") +
         ")\"><a href=\"\" >Hello</a></h1></div>\n"
         "<!--page--><!--site-->"
         "</div>\n"
@@ -157,7 +159,7 @@ TEST_F(PageDocument, StyleSheetsAndScriptsAreListedOnceInOrder) {
     CTsObject& menu = AddObject(*site.page, "_Basic_Menu", "Menu1");
     menu.externalJS = "bootstrap/js/bootstrap.min.js;;";
     const std::string document = RenderPage(*site.page, PageForm::Export);
-    const std::string heading = Library("widgets/Basic/Heading/heading.css");
+    const std::string heading = Widgets("widgets/Basic/Heading/heading.css");
     EXPECT_TRUE(Contains(document,
                          "<link rel=\"stylesheet\" href=\"site.css\" type=\"text/css\" />\n"
                          "<link rel=\"stylesheet\" href=\"Shared.css\" type=\"text/css\" />\n"
