@@ -191,8 +191,10 @@ void CMainFrame::CreateMenus() {
     edit->addSeparator();
     QMenu* tree = edit->addMenu("Widget Tree Manage");
     for (int id : {ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_MOVE_UP, ID_MOVE_DOWN}) tree->addAction(Command(id));
-    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-    connect(tree, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    for (QMenu* menu : {edit, tree}) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+        connect(menu, &QMenu::aboutToHide, this, &CMainFrame::EnableCheckedCommands);
+    }
 
     QMenu* site = menuBar()->addMenu("&Site");
     for (int id : {ID_PREVIEW_SITE, ID_SHOW_SITE_PROPERTY, ID_SHOW_SITE_VIEW}) site->addAction(Command(id));
@@ -206,6 +208,7 @@ void CMainFrame::CreateMenus() {
     page->addSeparator();
     for (int id : {ID_CUT_PAGE, ID_COPY_PAGE, ID_PASTE_PAGE}) page->addAction(Command(id));
     connect(page, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(page, &QMenu::aboutToHide, this, &CMainFrame::EnableCheckedCommands);
     siteMenus_ = {edit, site, page};
 
     QMenu* view = menuBar()->addMenu("&View");
@@ -337,8 +340,12 @@ void CMainFrame::ConnectCommands() {
 }
 
 CTesseraView* CMainFrame::ActiveView() const {
+    // While the program is not the active application the area remembers no
+    // active window: the last one activated stands in.
     QMdiSubWindow* window = mdiArea_->activeSubWindow();
-    if (!window && !mdiArea_->subWindowList().isEmpty()) window = mdiArea_->currentSubWindow();
+    if (!window) window = mdiArea_->currentSubWindow();
+    if (!window && !mdiArea_->subWindowList().isEmpty())
+        window = mdiArea_->subWindowList(QMdiArea::ActivationHistoryOrder).last();
     return window ? qobject_cast<CTesseraView*>(window->widget()) : nullptr;
 }
 
@@ -410,7 +417,15 @@ void CMainFrame::UpdateMenusForDocuments() {
     for (int id : {ID_ADD_PAGE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_PREVIEW_SITE, ID_EXPORT_SITE,
                    ID_SET_EXPORT_DIRECTORY, ID_GENERATE_SITEMAP, ID_EDIT_UNDO, ID_EDIT_REDO})
         Command(id)->setEnabled(open);
-    UpdateCommandStates();
+    EnableCheckedCommands();
+}
+
+// Outside an open menu the commands whose handlers check their own rule stay
+// enabled, so their accelerators and toolbar buttons always reach them.
+void CMainFrame::EnableCheckedCommands() {
+    const bool open = !mdiArea_->subWindowList().isEmpty();
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_MOVE_UP, ID_MOVE_DOWN})
+        Command(id)->setEnabled(open);
 }
 
 void CMainFrame::UpdateCommandStates() {

@@ -72,6 +72,7 @@ private:
     void CreatePanes();
     void ConnectCommands();
     void UpdateCommandStates();
+    void EnableCheckedCommands();
     void CyclePane(int step);
     void OpenHelpAddress(const char* address);
 

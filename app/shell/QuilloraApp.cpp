@@ -64,8 +64,8 @@ QuilloraApp::~QuilloraApp() = default;
 bool QuilloraApp::InitInstance() { return InitInstance(QCoreApplication::arguments().mid(1)); }
 
 bool QuilloraApp::InitInstance(const QStringList& arguments) {
-    static CQtPrompt prompt;
-    SetPrompt(&prompt);
+    static CQtPrompt messageBoxes;
+    SetPrompt(prompt ? prompt : &messageBoxes);
     QApplication::setWindowIcon(ApplicationIcon());
     InstallEventPoster();
     InstallHubHandlers();

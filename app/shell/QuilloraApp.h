@@ -3,6 +3,7 @@
 #include <memory>
 
 class CMainFrame;
+class IPrompt;
 
 // The application object: start-up in order, the main frame, and shutdown.
 class QuilloraApp {
@@ -21,6 +22,9 @@ public:
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     bool DebugMode() const { return debugMode_; }
     bool EngineInitialized() const { return engineInitialized_; }
+
+    // The prompt to install at start (not owned); message boxes when null.
+    IPrompt* prompt = nullptr;
 
 private:
     std::unique_ptr<CMainFrame> mainFrame_;
