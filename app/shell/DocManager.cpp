@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 #include <set>
 
 #include "app/browser/ChildFrame.h"
@@ -102,7 +103,7 @@ CChildFrame* CDocManager::OpenFrame(std::unique_ptr<CTesseraDoc> document) {
     auto* frame = new CChildFrame(view, this);
     connect(frame, &QObject::destroyed, this, [this, raw] {
         std::erase_if(documents_, [raw](const auto& owned) { return owned.get() == raw; });
-        frame_->UpdateMenusForDocuments();
+        QTimer::singleShot(0, frame_, &CMainFrame::UpdateMenusForDocuments);
     });
     frame_->MdiArea()->addSubWindow(frame);
     frame->showMaximized();

@@ -472,11 +472,14 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+    if (OpenDroppedFiles(*event->mimeData())) event->acceptProposedAction();
+}
+
+bool CMainFrame::OpenDroppedFiles(const QMimeData& data) {
     QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
+    for (const QUrl& url : data.urls())
         if (url.isLocalFile()) paths << url.toLocalFile();
-    if (paths.isEmpty()) return;
-    event->acceptProposedAction();
     for (const QString& path : paths) documents_->OpenDocumentFile(path);
-    emit filesDropped(paths);
+    if (!paths.isEmpty()) emit filesDropped(paths);
+    return !paths.isEmpty();
 }

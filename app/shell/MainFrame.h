@@ -12,6 +12,7 @@ class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QMimeData;
 class QSlider;
 class QToolBar;
 
@@ -54,6 +55,8 @@ public:
     // Shows the site-dependent menus only while a site is open.
     void UpdateMenusForDocuments();
     void OnAppAbout();
+    // Files dropped on the window open as site files; false when none was a file.
+    bool OpenDroppedFiles(const QMimeData& data);
 
 signals:
     void filesDropped(const QStringList& paths);
