@@ -129,9 +129,14 @@ void CTesseraView::AfterPageLoaded(bool restoreScroll) {
 void CTesseraView::ReadScroll(int& x, int& y) {
     x = y = 0;
     if (!Browser()) return;
-    // The values are read as text: the evaluation hands back strings only.
-    x = ReadInt(RunScript("String(document.body.scrollLeft||document.documentElement.scrollLeft)"));
-    y = ReadInt(RunScript("String(document.body.scrollTop||document.documentElement.scrollTop)"));
+    // Both values in one evaluation, as text: the evaluation hands back strings only.
+    const QStringList values =
+        RunScript("[document.body.scrollLeft||document.documentElement.scrollLeft,"
+                  "document.body.scrollTop||document.documentElement.scrollTop].join(',')")
+            .split(',');
+    if (values.size() != 2) return;
+    x = ReadInt(values[0]);
+    y = ReadInt(values[1]);
 }
 
 QString CTesseraView::ScrollScript(int x, int y) const {
