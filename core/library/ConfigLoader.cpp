@@ -41,8 +41,9 @@ void CConfigLoader::LoadFrom(const std::string& directory) {
     directory_ = directory;
     if (directory_.empty() || directory_.back() != '/') directory_ += '/';
     LoadRoot();
-    Scan(PathJoin(directory_, "widgets"), widgetTree_, ScanKind::Widget, 0);
-    Scan(PathJoin(directory_, "template"), templateTree_, ScanKind::Template, 0);
+    std::vector<std::string> ancestors;
+    Scan(PathJoin(directory_, "widgets"), widgetTree_, ScanKind::Widget, ancestors);
+    Scan(PathJoin(directory_, "template"), templateTree_, ScanKind::Template, ancestors);
     static unsigned lastSerial = 0;
     loadSerial_ = ++lastSerial;
     loaded_ = true;

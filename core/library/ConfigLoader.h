@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/library/WidgetMenu.h"
 #include "core/library/WidgetTemplate.h"
@@ -51,7 +52,7 @@ private:
 
     void Clear();
     void LoadRoot();
-    void Scan(const std::string& directory, CWidgetTree& node, ScanKind kind, int depth);
+    void Scan(const std::string& directory, CWidgetTree& node, ScanKind kind, std::vector<std::string>& ancestors);
     bool IsEntry(const std::string& directory, const std::string& name, ScanKind kind) const;
     void AddEntry(const std::string& directory, const std::string& name, CWidgetTree& node, ScanKind kind);
     void LoadWidget(const std::string& directory, const std::string& name, const std::string& typeName);

@@ -8,6 +8,7 @@
 #include "core/library/DefinitionJson.h"
 #include "core/library/TemplateParser.h"
 #include "core/library/TypeNames.h"
+#include "core/model/ValueSyntax.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
 #include "core/services/TextFile.h"
@@ -15,9 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Deeper nesting than this can only come from a directory loop.
-constexpr int kMaxCategoryDepth = 64;
 
 // The names of the sub-directories (or of the plain files) of a directory, sorted
 // so that catalogue and menu order do not depend on the file system.
@@ -35,17 +33,18 @@ std::vector<std::string> ListEntries(const std::string& directory, bool director
 }
 
 bool HasTemplateExtension(const std::string& fileName) {
-    if (fileName.size() < 4) return false;
-    std::string extension = fileName.substr(fileName.size() - 4);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".htm";
+    return fileName.size() >= 4 && EqualsNoCase(fileName.substr(fileName.size() - 4), ".htm");
 }
 
 }  // namespace
 
-void CConfigLoader::Scan(const std::string& directory, CWidgetTree& node, ScanKind kind, int depth) {
-    if (depth > kMaxCategoryDepth) return;
+void CConfigLoader::Scan(const std::string& directory, CWidgetTree& node, ScanKind kind,
+                         std::vector<std::string>& ancestors) {
+    // A directory reached again through a link is not scanned a second time.
+    std::error_code error;
+    const std::string identity = fs::canonical(directory, error).string();
+    if (error || std::find(ancestors.begin(), ancestors.end(), identity) != ancestors.end()) return;
+    ancestors.push_back(identity);
     for (const std::string& name : ListEntries(directory, true)) {
         const std::string path = PathJoin(directory, name);
         if (IsEntry(path, name, kind)) {
@@ -55,9 +54,10 @@ void CConfigLoader::Scan(const std::string& directory, CWidgetTree& node, ScanKi
         CWidgetTree category;
         category.name = name;
         category.id = ChildTypeName(node.id, name);
-        Scan(path, category, kind, depth + 1);
+        Scan(path, category, kind, ancestors);
         node.children.push_back(std::move(category));
     }
+    ancestors.pop_back();
 }
 
 bool CConfigLoader::IsEntry(const std::string& directory, const std::string& name, ScanKind kind) const {

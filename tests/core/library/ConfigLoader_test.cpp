@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +11,7 @@
 #include "core/library/DefinitionJson.h"
 #include "core/library/TypeNames.h"
 #include "core/services/Paths.h"
+#include "core/services/TextFile.h"
 #include "tests/support/RecordingPrompt.h"
 
 namespace {
@@ -187,6 +191,28 @@ TEST(ConfigLoaderFailures, TemplateThatFailsToParseIsSkippedWithItsMessage) {
     ASSERT_NE(fine->Find("Fine.htm"), nullptr);
     ASSERT_NE(fine->Find("Fine.htm")->nodes, nullptr);
     EXPECT_FALSE(fine->Find("Fine.htm")->nodes->empty());
+}
+
+TEST(ConfigLoaderFailures, DirectoryLinkedIntoItselfIsScannedOnce) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("quillora-loop-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "widgets/Cat/Widget");
+    WriteTextFile((root / "config.json").string(), "{}");
+    WriteTextFile((root / "widgets/Cat/Widget/config.json").string(), "{\"Widget\": {}}");
+    fs::create_directory_symlink(root / "widgets/Cat", root / "widgets/Cat/Again");
+    fs::create_directory_symlink(root / "widgets", root / "widgets/Cat/Up");
+    CRecordingPrompt prompt;
+    CConfigLoader loader;
+    loader.LoadFrom(root.string());
+    fs::remove_all(root);
+    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_EQ(loader.WidgetTree().children.size(), 1u);
+    const CWidgetTree& cat = loader.WidgetTree().children[0];
+    EXPECT_EQ(cat.names, std::vector<std::string>{"Widget"});
+    ASSERT_EQ(cat.children.size(), 2u);  // the links appear as empty categories
+    EXPECT_TRUE(cat.children[0].names.empty());
+    EXPECT_TRUE(cat.children[1].children.empty());
 }
 
 TEST(DefinitionJson, MemberHelpersNeverFail) {
