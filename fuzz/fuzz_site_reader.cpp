@@ -1,13 +1,17 @@
 // Feeds arbitrary bytes to the site file reader, then writes what was read back
-// out and reads that again: no input may crash, hang or leak.
+// out and reads that again: no input may crash, hang or leak. Any input that is
+// JSON must also come out of the site file's layout writer exactly as JsonCpp's
+// StyledWriter lays it out.
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 
 #include "core/model/JsonArchive.h"
 #include "core/model/ModelHooks.h"
 #include "core/model/SharedObjects.h"
 #include "core/model/SiteArchive.h"
+#include "core/model/StyledJson.h"
 #include "core/model/TsObject.h"
 #include "core/services/Prompt.h"
 
@@ -42,6 +46,16 @@ void Instantiate(CTsObject& object, const std::string& type) {
                     "[{\"name\":\"phone\",\"page-width\":\"320px\",\"media-max-width\":\"480px\"}]", false);
 }
 
+void CheckLayout(const std::string& text) {
+    Json::Value value;
+    try {
+        if (!Json::Reader().parse(text, value, false)) return;
+    } catch (const std::exception&) {
+        return;
+    }
+    if (StyledJsonText(value) != Json::StyledWriter().write(value)) __builtin_trap();
+}
+
 void ReadInto(CTsObject& site, const std::string& text) {
     CJsonArchive archive(text);
     SerializeSite(site, archive);
@@ -59,8 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }();
     (void)ready;
 
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    CheckLayout(text);
     CTsObject site;
-    ReadInto(site, std::string(reinterpret_cast<const char*>(data), size));
+    ReadInto(site, text);
     CJsonArchive out;
     SerializeSite(site, out);
     CTsObject again;

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <exception>
 
+#include "core/model/StyledJson.h"
+
 CJsonArchive::CJsonArchive() : mode_(Mode::Storing), root_(Json::nullValue), cursor_(&root_) {}
 
 CJsonArchive::CJsonArchive(const std::string& text)
@@ -108,7 +110,4 @@ int CJsonArchive::Size() const {
     return size > static_cast<Json::ArrayIndex>(INT_MAX) ? INT_MAX : static_cast<int>(size);
 }
 
-std::string CJsonArchive::StyledText() const {
-    Json::StyledWriter writer;
-    return writer.write(root_);
-}
+std::string CJsonArchive::StyledText() const { return StyledJsonText(root_); }

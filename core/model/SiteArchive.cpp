@@ -98,16 +98,36 @@ void StoreChildren(CTsObject& object, CJsonArchive& archive, int version) {
     }
 }
 
+// Children are made under a stand-in site that carries the real site's viewports
+// but no other object: it gives them their definition's properties and viewport
+// lists without checking each default name against the whole tree read so far,
+// which the file's names replace anyway.
+class CStandInSite {
+public:
+    explicit CStandInSite(const CTsObject& site) {
+        const CTsProperty* viewports = site.properties.FindOwn("viewport");
+        CTsProperty* own = site_.properties.FindOwn("viewport");
+        if (own) own->SetValue(PropertyVariant(viewports ? viewports->value.text : std::string()));
+    }
+    CTsObject& Parent() { return site_; }
+
+private:
+    CTsObject site_;
+};
+
 void LoadChildren(CTsObject& object, CJsonArchive& archive, int version) {
     const int count = archive.Size();
+    if (count == 0) return;
+    CStandInSite standIn(*object.root);
     for (int i = 0; i < count; ++i) {
         archive.EnterIndex(i);
         const std::string type = archive.PeekText("object", "type");
         CheckChildType(type);
-        auto* child = new CTsObject(&object, type);
-        Serialize(*child, archive, version);
+        auto* child = new CTsObject(&standIn.Parent(), type);
         // Attached as it stands: the names of the file are kept.
         child->parent = &object;
+        child->root = object.root;
+        Serialize(*child, archive, version);
         object.children.push_back(child);
         archive.Leave();
     }

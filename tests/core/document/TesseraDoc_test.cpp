@@ -98,6 +98,21 @@ TEST_F(TesseraDocTest, OpeningAnythingButASiteFileFailsWithOneMessage) {
     EXPECT_FALSE(missing.OnOpenDocument(scratch.Join("missing.quillora")));
 }
 
+TEST_F(TesseraDocTest, AHundredMegabyteFileOpensOrFailsWithoutHanging) {
+    const std::string huge(100u << 20, 'x');
+    const std::string valid = "{\"object\":{\"type\":\"Site\",\"propertylist\":[{\"property\":{\"name\":\"name\","
+                              "\"type\":\"String\",\"value\":{\"int\":0,\"str\":\"" + huge + "\"}}}]}}";
+    const std::string file = scratch.Join("huge.quillora");
+    WriteTextFile(file, valid);
+    CTesseraDoc opened;
+    ASSERT_TRUE(opened.OnOpenDocument(file));
+    EXPECT_EQ(opened.site.GetName().size(), huge.size());
+    WriteTextFile(file, std::string(100u << 20, ' ') + "{ \"object\" : [ 1, 2,");
+    CTesseraDoc refused;
+    EXPECT_FALSE(refused.OnOpenDocument(file));
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Failed to open document."});
+}
+
 TEST_F(TesseraDocTest, SavingBringsTheSharedCopiesOfTheShownPageUpToDateAndOpensBack) {
     CTsObject* about = edits->AddPage();
     CTsObject* footer = Attach(Page(0), "Container", "Footer");
