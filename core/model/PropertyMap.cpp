@@ -73,8 +73,14 @@ CTsProperty& CPropertyMap::At(const std::string& name) {
 
 void CPropertyMap::IterateEffective(const Visitor& visitor) {
     TouchAll();
+    // The list in effect is the same for every name: find it once.
+    CPropertyMap* list = nullptr;
+    if (redirect_ && !viewportLists_.empty()) {
+        const int viewport = CurrentViewport();
+        if (viewport >= 1 && viewport <= static_cast<int>(viewportLists_.size())) list = &viewportLists_[viewport - 1];
+    }
     for (auto& [name, own] : properties_) {
-        CTsProperty* effective = Find(name);
+        CTsProperty* effective = list ? list->FindOwn(name) : nullptr;
         visitor(name, effective ? *effective : own);
     }
 }

@@ -90,7 +90,7 @@ void CTsObject::DetectNameCoincide(bool recurse) {
         ShowMessage("DetectNameCoincide called with an object without root object");
         return;
     }
-    if (!root->HasNameConflict(this)) return;
+    if (NameChecksPaused() || !root->HasNameConflict(this)) return;
     const std::string stem = NameStem(GetName(), type);
     if (root->root == root) {
         // A whole site: its name index finds the number without trying each one.
