@@ -216,7 +216,9 @@ void CMainFrame::CreateMenus() {
     panes->setObjectName("ID_59392");
     connect(panes, &QMenu::aboutToShow, this, [this, panes] {
         panes->clear();
-        panes->addActions(createPopupMenu() ? createPopupMenu()->actions() : QList<QAction*>{});
+        // The pane and toolbar list of the main window, with the visibility toggles.
+        for (QDockWidget* dock : {siteDock_, pageDock_, propertiesDock_}) panes->addAction(dock->toggleViewAction());
+        panes->addAction(standardToolBar_->toggleViewAction());
     });
     view->addAction(Command(ID_VIEW_STATUS_BAR));
     QMenu* looks = view->addMenu("Application Look");

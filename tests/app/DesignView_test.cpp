@@ -285,6 +285,28 @@ private slots:
         QVERIFY(prompt.messages.empty());
     }
 
+    void previewOpensTheShownPageFromAFreshFolder() {
+        OpenFreshFixture();
+        const QString stale = PreviewDirectoryPath() + "/stale.htm";
+        QDir().mkpath(PreviewDirectoryPath());
+        QFile file(stale);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        openedPaths.clear();
+        frame->Command(ID_PREVIEW_SITE)->trigger();
+        QCOMPARE(openedPaths.size(), 1);
+        QCOMPARE(QFileInfo(openedPaths.front()).fileName(), QString("index.htm"));
+        QVERIFY(QFile::exists(openedPaths.front()));
+        QVERIFY(!QFile::exists(stale));
+    }
+
+    void sitemapNeedsADomain() {
+        OpenFreshFixture();
+        CRecordingPrompt prompt;
+        frame->Command(ID_GENERATE_SITEMAP)->trigger();
+        QCOMPARE(prompt.messages, (std::vector<std::string>{"Please set domain name first."}));
+    }
+
     void closingAModifiedDocumentAsksAndCancelKeepsIt() {
         OpenFreshFixture();
         CTesseraDoc* document = Document();
