@@ -131,6 +131,14 @@ private slots:
         QCOMPARE(overlay.count("1px dotted #B7B7B7"), 3);  // the page, Box and Footer
     }
 
+    void zoomReachesTheView() {
+        frame->SetZoom(120);
+        QCOMPARE(View()->ZoomPercent(), 120);
+        QCOMPARE(View()->Browser()->zoomFactor(), 1.2);
+        frame->SetZoom(100);
+        QCOMPARE(View()->Browser()->zoomFactor(), 1.0);
+    }
+
     void navigationRule_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("current");
