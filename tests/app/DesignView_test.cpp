@@ -139,6 +139,25 @@ private slots:
         QCOMPARE(View()->Browser()->zoomFactor(), 1.0);
     }
 
+    void reloadsKeepTheScrollPosition() {
+        // A footer far down makes the page taller than the view.
+        Named("Footer")->SetProperty("top", std::string("2000px"));
+        QVERIFY(LoadsAfter([] { AppEventHub::Instance().Dispatch(RefreshDesignPage); }));
+        View()->RunScript(View()->ScrollScript(0, 60));
+        int x = -1, y = -1;
+        View()->ReadScroll(x, y);
+        QCOMPARE(y, 60);
+        QVERIFY(LoadsAfter([] { AppEventHub::Instance().Dispatch(RefreshDesignPage); }));
+        QVERIFY(LoadsAfter([] { AppEventHub::Instance().Dispatch(RefreshDesignPage); }));
+        QVERIFY(WaitUntil([&] {
+            View()->ReadScroll(x, y);
+            return y == 60;
+        }, 3000));
+        AppEventHub::Instance().Dispatch(ScrollToObject, reinterpret_cast<intptr_t>(Named("Hero")));
+        View()->ReadScroll(x, y);
+        QCOMPARE(QPoint(x, y), QPoint(0, 0));
+    }
+
     void navigationRule_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("current");
