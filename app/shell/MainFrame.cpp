@@ -40,7 +40,7 @@ struct COMMAND {
     const char* shortcut;
 };
 
-// The commands of this menus (text with the mnemonic, accelerator).
+// The commands of the menus (text with the mnemonic, accelerator).
 const COMMAND kCommands[] = {
     {ID_FILE_NEW, "&New Site", "Ctrl+N"},
     {ID_FILE_OPEN, "&Open Site...", "Ctrl+O"},
