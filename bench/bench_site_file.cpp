@@ -88,6 +88,7 @@ void BM_SaveSite(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(doc.OnSaveDocument(SitePath()));
     state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(SitePath())) / (1024.0 * 1024.0);
     PeakMemory(state);
+    std::filesystem::remove(SitePath());
 }
 
 void BM_OpenSite(benchmark::State& state) {

@@ -7,9 +7,38 @@
 
 namespace {
 
+// A little more than the laid-out properties of a tree take (escaped characters
+// aside), so that the text is allocated once instead of regrown and copied.
+class CSizeEstimate {
+public:
+    size_t Of(const CTsObject& object, size_t depth) {
+        size_t size = kPerObject + object.type.size() + OfMap(object.properties, depth + 2);
+        for (const CTsObject* child : object.children) size += Of(*child, depth + 3);
+        return size;
+    }
+
+private:
+    // Brackets, member names and line feeds of one object or one property, and the
+    // ten or so lines a property takes, indented a few levels below its list.
+    static constexpr size_t kPerObject = 400;
+    static constexpr size_t kPerProperty = 120;
+    static constexpr size_t kLinesPerProperty = 10;
+    static constexpr size_t kIndentSize = 3;
+
+    size_t OfMap(const CPropertyMap& map, size_t depth) {
+        size_t size = kPerObject;
+        const size_t indent = kLinesPerProperty * (depth + 3) * kIndentSize;
+        for (const auto& [name, property] : map.Own())
+            size += kPerProperty + indent + name.size() + property.Type().size() + property.value.text.size();
+        for (const CPropertyMap& list : map.ViewportLists()) size += OfMap(list, depth + 2);
+        return size;
+    }
+};
+
 class CSiteWriter {
 public:
     std::string Write(CTsObject& site) {
+        out_.Reserve(CSizeEstimate().Of(site, 0));
         out_.BeginObject();
         out_.Member("object", true);
         WriteObjectBody(site);
@@ -43,7 +72,7 @@ private:
             WriteSharedGroups(object);
         }
         out_.Member("type", false);
-        out_.WritePlain(QuotedJsonText(object.type));
+        out_.WriteQuoted(object.type);
         out_.Member("viewportpropertylist", false);
         WriteViewportLists(object.properties);
         out_.EndObject();
@@ -69,15 +98,15 @@ private:
         out_.Member("property", true);
         out_.BeginObject();
         out_.Member("name", true);
-        out_.WritePlain(QuotedJsonText(name));
+        out_.WriteQuoted(name);
         out_.Member("type", false);
-        out_.WritePlain(QuotedJsonText(property.Type()));
+        out_.WriteQuoted(property.Type());
         out_.Member("value", false);
         out_.BeginObject();
         out_.Member("int", true);
-        out_.WritePlain(std::to_string(property.value.integer));
+        out_.WriteInt(property.value.integer);
         out_.Member("str", false);
-        out_.WritePlain(QuotedJsonText(property.value.text));
+        out_.WriteQuoted(property.value.text);
         out_.EndObject();
         out_.EndObject();
         out_.EndObject();

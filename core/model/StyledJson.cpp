@@ -1,5 +1,6 @@
 #include "core/model/StyledJson.h"
 
+#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -12,6 +13,14 @@ constexpr size_t kIndentSize = 3;
 bool NeedsEscaping(const std::string& text) {
     for (unsigned char c : text)
         if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\') return true;
+    return false;
+}
+
+bool NeedsEscaping(const char* text) {
+    for (; *text; ++text) {
+        const auto c = static_cast<unsigned char>(*text);
+        if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\') return true;
+    }
     return false;
 }
 
@@ -67,7 +76,7 @@ void CStyledJsonWriter::WriteIndent() {
     text_.append(indent_, ' ');
 }
 
-void CStyledJsonWriter::WriteWithIndent(const std::string& value) {
+void CStyledJsonWriter::WriteWithIndent(char value) {
     WriteIndent();
     text_ += value;
 }
@@ -79,23 +88,46 @@ void CStyledJsonWriter::WriteValue(const Json::Value& value) {
 }
 
 void CStyledJsonWriter::BeginObject() {
-    WriteWithIndent("{");
+    WriteWithIndent('{');
     indent_ += kIndentSize;
 }
 
 void CStyledJsonWriter::Member(const char* name, bool first) {
     if (!first) text_ += ',';
-    WriteWithIndent(Json::valueToQuotedString(name));
+    WriteIndent();
+    if (NeedsEscaping(name)) {
+        text_ += Json::valueToQuotedString(name);
+    } else {
+        text_ += '"';
+        text_ += name;
+        text_ += '"';
+    }
     text_ += " : ";
+}
+
+void CStyledJsonWriter::WriteQuoted(const std::string& text) {
+    if (NeedsEscaping(text)) {
+        text_ += QuotedText(text);
+        return;
+    }
+    text_ += '"';
+    text_ += text;
+    text_ += '"';
+}
+
+void CStyledJsonWriter::WriteInt(long long value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text_.append(digits, result.ptr);
 }
 
 void CStyledJsonWriter::EndObject() {
     indent_ -= kIndentSize;
-    WriteWithIndent("}");
+    WriteWithIndent('}');
 }
 
 void CStyledJsonWriter::BeginArray() {
-    WriteWithIndent("[");
+    WriteWithIndent('[');
     indent_ += kIndentSize;
 }
 
@@ -106,7 +138,7 @@ void CStyledJsonWriter::Element(bool first) {
 
 void CStyledJsonWriter::EndArray() {
     indent_ -= kIndentSize;
-    WriteWithIndent("]");
+    WriteWithIndent(']');
 }
 
 void CStyledJsonWriter::WriteObject(const Json::Value& value) {

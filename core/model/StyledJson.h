@@ -2,6 +2,7 @@
 #include <json/json.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Lays a JSON value out exactly as JsonCpp's StyledWriter does (members sorted,
@@ -20,7 +21,12 @@ class CStyledJsonWriter {
 public:
     void WriteValue(const Json::Value& value);
     // A plain value already in its written form ("null", a number, a quoted text).
-    void WritePlain(const std::string& text) { text_ += text; }
+    void WritePlain(std::string_view text) { text_ += text; }
+    // A text quoted as QuotedJsonText does, appended in place.
+    void WriteQuoted(const std::string& text);
+    void WriteInt(long long value);
+    // Room for a text of about this size, to spare regrowing.
+    void Reserve(size_t size) { text_.reserve(size); }
 
     void BeginObject();
     // Starts a member: the comma after the previous one, the name and " : ".
@@ -36,7 +42,7 @@ public:
 
 private:
     void WriteIndent();
-    void WriteWithIndent(const std::string& value);
+    void WriteWithIndent(char value);
     void WriteObject(const Json::Value& value);
     void WriteArray(const Json::Value& value);
     static bool OneLineElements(const Json::Value& value, std::vector<std::string>& elements);
