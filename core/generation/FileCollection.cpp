@@ -65,21 +65,13 @@ std::string PercentDecode(const std::string& text) {
 
 // A relative reference written into a page: characters that an address may not
 // carry are percent-encoded, and so are "(" ")" "'".
+bool IsUnsafeInReference(unsigned char c) {
+    return c <= 0x20 || c >= 0x7F || c == '%' || c == '"' || c == '<' || c == '>' || c == '#' || c == '?' ||
+           c == '(' || c == ')' || c == '\'' || c == '\\';
+}
+
 std::string EscapeReference(const std::string& relativePath) {
-    static const char* hex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : relativePath) {
-        const bool unsafe = c <= 0x20 || c >= 0x7F || c == '%' || c == '"' || c == '<' || c == '>' ||
-                            c == '#' || c == '?' || c == '(' || c == ')' || c == '\'' || c == '\\';
-        if (unsafe) {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
+    return PercentEncode(relativePath, IsUnsafeInReference);
 }
 
 // Registers a file that keeps its place relative to a base folder.

@@ -8,27 +8,6 @@
 #include "core/model/ValueSyntax.h"
 
 namespace {
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view TrimmedView(const std::string& text) {
-    size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    return std::string_view(text).substr(begin, end - begin);
-}
-
-bool SameNoCase(std::string_view left, std::string_view right) {
-    if (left.size() != right.size()) return false;
-    for (size_t i = 0; i < left.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(left[i])) !=
-            std::tolower(static_cast<unsigned char>(right[i])))
-            return false;
-    }
-    return true;
-}
-
 // The object's stored name text, without copying; empty when it has none.
 const std::string& StoredName(const CTsObject& object) {
     static const std::string none;
@@ -41,8 +20,11 @@ const std::string& StoredName(const CTsObject& object) {
 bool BearsName(const CTsObject& object, std::string_view trimmedName) {
     const std::string& stored = StoredName(object);
     std::string_view own = TrimmedView(stored);
-    if (own.size() != stored.size()) own = TrimmedView(object.GetName());
-    return SameNoCase(own, trimmedName);
+    if (own.size() != stored.size()) {
+        object.GetName();  // trims the stored text in place
+        own = TrimmedView(stored);
+    }
+    return EqualsNoCase(own, trimmedName);
 }
 
 int ZIndexOf(const CTsObject& object) {
@@ -53,7 +35,7 @@ int ZIndexOf(const CTsObject& object) {
 }  // namespace
 
 bool SameName(const std::string& left, const std::string& right) {
-    return SameNoCase(TrimmedView(left), TrimmedView(right));
+    return EqualsNoCase(TrimmedView(left), TrimmedView(right));
 }
 
 std::string CTsObject::GetName() const {

@@ -37,10 +37,6 @@ const CRegex& ColorPattern() {
     return pattern;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
 // The first match of a pattern, or false.
 bool FirstMatch(const CRegex& pattern, const std::string& text, std::string& match) {
     size_t position = 0, length = 0;
@@ -54,23 +50,6 @@ int HexPair(const std::string& text, size_t at) {
 }
 
 }  // namespace
-
-std::string TrimWhiteSpace(const std::string& text) {
-    size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
-bool EqualsNoCase(const std::string& left, const std::string& right) {
-    if (left.size() != right.size()) return false;
-    for (size_t i = 0; i < left.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(left[i])) !=
-            std::tolower(static_cast<unsigned char>(right[i])))
-            return false;
-    }
-    return true;
-}
 
 bool IsLengthSubtype(const std::string& subtype) {
     return EqualsNoCase(subtype, "Length") || EqualsNoCase(subtype, "LengthX") ||

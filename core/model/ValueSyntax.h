@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/model/PropertyVariant.h"
+#include "core/services/TextCompare.h"
 
 class CTsObject;
 class CTsProperty;
@@ -27,10 +28,6 @@ extern const char* const kLengthFormatMessage;
 // The message with which ValidateValue refuses an object name.
 extern const char* const kInvalidNameMessage;
 
-// Trims blanks, tabs and line ends at both ends.
-std::string TrimWhiteSpace(const std::string& text);
-// ASCII comparison without regard to letter case.
-bool EqualsNoCase(const std::string& left, const std::string& right);
 
 // True for the subtypes "Length", "LengthX" and "LengthY" (any letter case).
 bool IsLengthSubtype(const std::string& subtype);

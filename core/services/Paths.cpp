@@ -21,22 +21,12 @@ bool IsWindowsNetworkPath(const std::string& path) {
     return path.rfind("\\\\", 0) == 0;
 }
 
-// Percent-encodes what a file URL may not carry as it stands.
-std::string EncodeUrlPath(const std::string& path) {
-    static const char* hex = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(path.size());
-    for (unsigned char c : path) {
-        if (c <= 0x20 || c == '%' || c == '#' || c == '?' || c == '"' || c == '<' || c == '>' || c >= 0x7F) {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
+// What a file URL may not carry as it stands.
+bool IsUnsafeInFileUrl(unsigned char c) {
+    return c <= 0x20 || c == '%' || c == '#' || c == '?' || c == '"' || c == '<' || c == '>' || c >= 0x7F;
 }
+
+std::string EncodeUrlPath(const std::string& path) { return PercentEncode(path, IsUnsafeInFileUrl); }
 
 std::string ReplaceBackslashes(std::string text) {
     for (char& c : text)
@@ -107,6 +97,22 @@ std::string FileUrlFromPath(const std::string& path) {
         url = ReplaceBackslashes(path);
     }
     return EncodeBracketsAndQuotes(url);
+}
+
+std::string PercentEncode(const std::string& text, bool (*unsafe)(unsigned char)) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (unsafe(c)) {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
 }
 
 bool MakeDirectories(const std::string& path) {

@@ -18,6 +18,8 @@ std::string PathJoin(const std::string& left, const std::string& right);
 // ("\\server\share", "X:\dir") become file URLs, anything else only has "\" turned
 // into "/"; then "(" ")" "'" are percent-encoded.
 std::string FileUrlFromPath(const std::string& path);
+// Writes every byte for which `unsafe` is true as "%XX".
+std::string PercentEncode(const std::string& text, bool (*unsafe)(unsigned char));
 // Creates a directory and its parents; true when it exists afterwards.
 bool MakeDirectories(const std::string& path);
 bool FileExists(const std::string& path);
