@@ -32,6 +32,14 @@ std::string PreviewDirectory() {
     return PathJoin(temporary.string(), "Quillora");
 }
 
+bool CreateExportDirectory(const std::string& directory) {
+    std::error_code error;
+    fs::create_directories(directory, error);
+    if (!error || fs::is_directory(directory)) return true;
+    ShowMessage("SHCreateDirectoryEx returns " + std::to_string(error.value()));
+    return false;
+}
+
 bool StoreExportDirectory(CTsObject& site, const std::string& directory) {
     if (EqualsNoCase(site.OwnValue("export-directory"), directory)) return false;
     site.SetProperty("export-directory", directory);

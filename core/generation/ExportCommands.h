@@ -17,6 +17,9 @@ std::string DocumentsDirectory();
 // "Quillora".
 std::string PreviewDirectory();
 
+// Creates the export directory when missing; shows "SHCreateDirectoryEx returns %d"
+// with the system's error code when that fails (an existing directory is fine).
+bool CreateExportDirectory(const std::string& directory);
 // Stores a chosen export directory in the site's "export-directory" when it
 // differs (without regard to case) from the stored one. True when it stored it.
 bool StoreExportDirectory(CTsObject& site, const std::string& directory);

@@ -23,17 +23,42 @@ struct Declaration {
     const char* format;
 };
 
-void AppendDeclarations(std::string& out, const CTsObject& object, const Declaration* begin, const Declaration* end) {
+// An object's declarations. Objects carry dozens of style properties of which
+// few have a value; the keys that can yield a declaration (an "Int" above 0 or a
+// non-empty "String", as in effect for the viewport shown) are collected once, so
+// the many keys without one cost no property lookups.
+class CDeclarer {
+public:
+    explicit CDeclarer(CTsObject& object) : object_(object) {
+        object.properties.IterateEffective([this](const std::string& name, CTsProperty& property) {
+            const CPropertyDefinition& definition = property.Definition();
+            if ((definition.IsInt() && property.value.integer > 0) || (definition.IsString() && !property.value.text.empty()))
+                declared_.push_back(name);
+        });
+    }
+    std::string Declare(const std::string& key, const char* format) const {
+        for (const std::string& name : declared_)
+            if (name == key) return object_.Declare(key, format);
+        return std::string();
+    }
+    const CTsObject& Object() const { return object_; }
+
+private:
+    CTsObject& object_;
+    std::vector<std::string> declared_;
+};
+
+void AppendDeclarations(std::string& out, const CDeclarer& object, const Declaration* begin, const Declaration* end) {
     for (const Declaration* d = begin; d != end; ++d) out += object.Declare(d->key, d->format);
 }
 
 template <size_t N>
-void AppendDeclarations(std::string& out, const CTsObject& object, const Declaration (&table)[N]) {
+void AppendDeclarations(std::string& out, const CDeclarer& object, const Declaration (&table)[N]) {
     AppendDeclarations(out, object, table, table + N);
 }
 
 // Several lines for one key (vendor-prefixed forms).
-void AppendForms(std::string& out, const CTsObject& object, const std::string& key, std::initializer_list<const char*> formats) {
+void AppendForms(std::string& out, const CDeclarer& object, const std::string& key, std::initializer_list<const char*> formats) {
     for (const char* format : formats) out += object.Declare(key, format);
 }
 
@@ -120,30 +145,32 @@ bool HasOwnPositioning(const CTsObject& object) {
     return EqualsNoCase(position, "fixed") || EqualsNoCase(position, "absolute") || EqualsNoCase(position, "relative");
 }
 
-std::string VerticalPlacement(const CTsObject& object, PageForm form) {
+std::string VerticalPlacement(const CDeclarer& declarer, PageForm form) {
+    const CTsObject& object = declarer.Object();
     if (form == PageForm::Export || !object.editing)
-        return object.socketed ? std::string() : object.Declare("top", "top: %s;\n");
+        return object.socketed ? std::string() : declarer.Declare("top", "top: %s;\n");
     const bool nearTop = object.rect.top < kInPlaceEditTop || NumberOf(object, "top") < kInPlaceEditTop;
-    if (!nearTop) return object.Declare("top", "top: %s;\n");
+    if (!nearTop) return declarer.Declare("top", "top: %s;\n");
     if (HasOwnPositioning(object)) return "top: 180px;\n";
     return "position: fixed;\nleft: " + std::to_string(object.rect.left) + "px;\ntop: 180px;\n";
 }
 
-std::string SizeAndPlacement(const CTsObject& object) {
+std::string SizeAndPlacement(const CDeclarer& declarer) {
+    const CTsObject& object = declarer.Object();
     if (object.socketed) {
         std::string out = object.socketOwner ? object.socketOwner->Declare("height", "height: %s;\n") : std::string();
         return out + "width: 100%;\n";
     }
-    std::string out = object.Declare("display", "display: %s;\n");
-    out += object.Declare("position", "position: %s;\n");
-    out += object.Declare("left", "left: %s;\n");
+    std::string out = declarer.Declare("display", "display: %s;\n");
+    out += declarer.Declare("position", "position: %s;\n");
+    out += declarer.Declare("left", "left: %s;\n");
     if (EqualsNoCase(object.OwnValue("width"), "fullpagewidth")) out += "width: 100%;\n";
-    else out += object.Declare("width", "width: %s;\n");
+    else out += declarer.Declare("width", "width: %s;\n");
     static const Declaration rest[] = {
         {"min-width", "min-width: %s;\n"}, {"height", "height: %s;\n"},
         {"right", "right: %s;\n"},         {"bottom", "bottom: %s;\n"},
     };
-    AppendDeclarations(out, object, rest);
+    AppendDeclarations(out, declarer, rest);
     return out;
 }
 
@@ -187,7 +214,7 @@ const Declaration kText[] = {
     {"overflow", "overflow: %s;\n"},
 };
 
-std::string TextAndEffects(const CTsObject& object) {
+std::string TextAndEffects(const CDeclarer& object) {
     std::string out;
     AppendDeclarations(out, object, kText);
     AppendForms(out, object, "border-radius", {"border-radius: %s;\n", "-moz-border-radius: %s;\n", "-webkit-border-radius: %s;\n"});
@@ -201,7 +228,7 @@ std::string TextAndEffects(const CTsObject& object) {
     return out;
 }
 
-std::string HoverRule(const CTsObject& object, const std::string& id) {
+std::string HoverRule(const CDeclarer& object, const std::string& id) {
     static const Declaration hover[] = {
         {"hover-background-color", "background-color: %s;\n"},
         {"hover-background-image", "background-image: %s;\n"},
@@ -211,8 +238,9 @@ std::string HoverRule(const CTsObject& object, const std::string& id) {
     };
     std::string out = "#" + id + ":hover {\n";
     AppendDeclarations(out, object, hover);
-    out += Gradient(object.OwnValue("hover-background-gradient"), object.OwnValue("hover-background-gradient-color1"),
-                    object.OwnValue("hover-background-gradient-color2"));
+    const CTsObject& own = object.Object();
+    out += Gradient(own.OwnValue("hover-background-gradient"), own.OwnValue("hover-background-gradient-color1"),
+                    own.OwnValue("hover-background-gradient-color2"));
     AppendForms(out, object, "hover-background-size", kBackgroundSize);
     AppendForms(out, object, "hover-background-origin", kBackgroundOrigin);
     out += object.Declare("hover-opacity", "opacity: %s;\n");
@@ -220,7 +248,7 @@ std::string HoverRule(const CTsObject& object, const std::string& id) {
     return out;
 }
 
-std::string LinkRules(const CTsObject& object, const std::string& id) {
+std::string LinkRules(const CDeclarer& object, const std::string& id) {
     static const Declaration link[] = {
         {"link-font-family", "font-family: %s;\n"},   {"link-font-size", "font-size: %s;\n"},
         {"link-font-style", "font-style: %s;\n"},     {"link-font-variant", "font-variant: %s;\n"},
@@ -242,29 +270,30 @@ std::string LinkRules(const CTsObject& object, const std::string& id) {
         {"active-link-color", " a:active { ", "color: %s;"},
     };
     for (const LinkState& state : states) {
-        if (object.OwnValue(state.key).empty()) continue;
+        if (object.Object().OwnValue(state.key).empty()) continue;
         out += "#" + id + state.selector + object.Declare(state.key, state.format) + " }\n";
     }
     return out;
 }
 
-std::string ContainerRules(const CTsObject& object, PageForm form) {
+std::string ContainerRules(CTsObject& object, PageForm form) {
+    const CDeclarer declarer(object);
     const std::string id = object.GetName();
     std::string out = "#" + id + " {\n";
-    out += VerticalPlacement(object, form);
-    out += SizeAndPlacement(object);
-    AppendDeclarations(out, object, kBox);
+    out += VerticalPlacement(declarer, form);
+    out += SizeAndPlacement(declarer);
+    AppendDeclarations(out, declarer, kBox);
     if (form == PageForm::Design && object.editing) out += "z-index: 9999;\n";
-    else out += object.Declare("z-index", "z-index: %s;\n");
-    AppendDeclarations(out, object, kBackground);
+    else out += declarer.Declare("z-index", "z-index: %s;\n");
+    AppendDeclarations(out, declarer, kBackground);
     out += Gradient(object.OwnValue("background-gradient"), object.OwnValue("background-gradient-color1"),
                     object.OwnValue("background-gradient-color2"));
-    out += object.Declare("opacity", "opacity: %s;\n");
+    out += declarer.Declare("opacity", "opacity: %s;\n");
     out += OpacityFilter(object.OwnValue("opacity"));
-    out += TextAndEffects(object);
+    out += TextAndEffects(declarer);
     out += "}\n";
-    out += HoverRule(object, id);
-    out += LinkRules(object, id);
+    out += HoverRule(declarer, id);
+    out += LinkRules(declarer, id);
     return out;
 }
 
@@ -273,7 +302,12 @@ std::string ContainerRules(const CTsObject& object, PageForm form) {
 // The export form's text for an object does not depend on the viewport shown when
 // it is asked for (it starts from the base values itself), so an ancestor's
 // "@media" blocks reuse it instead of building it again.
-using StyleSheetCache = std::unordered_map<const CTsObject*, std::string>;
+struct StyleSheetCache {
+    std::unordered_map<const CTsObject*, std::string> texts;
+    // The site's viewports, read once per style sheet.
+    bool viewportsRead = false;
+    VIEWPORTARRAY viewports;
+};
 
 std::string BuildStyleSheetCached(CTsObject& object, PageForm form, StyleSheetCache* cache);
 
@@ -287,9 +321,13 @@ std::string BuildRulesCached(CTsObject& object, PageForm form, StyleSheetCache* 
 }
 
 std::string BuildExportStyleSheet(CTsObject& object, StyleSheetCache* cache) {
-    const CTsObject* site = object.root ? object.root : &object;
-    const VIEWPORTARRAY viewports = ParseViewports(site->OwnValue("viewport"));
     CViewportScope base(0);
+    if (!cache->viewportsRead) {
+        const CTsObject* site = object.root ? object.root : &object;
+        cache->viewports = ParseViewports(site->OwnValue("viewport"));
+        cache->viewportsRead = true;
+    }
+    const VIEWPORTARRAY& viewports = cache->viewports;
     std::string out = BuildRulesCached(object, PageForm::Export, cache);
     for (size_t i = 0; i < viewports.size(); ++i) {
         if (!EqualsNoCase(viewports[i].enable, "yes")) continue;
@@ -303,9 +341,9 @@ std::string BuildExportStyleSheet(CTsObject& object, StyleSheetCache* cache) {
 
 std::string BuildStyleSheetCached(CTsObject& object, PageForm form, StyleSheetCache* cache) {
     if (form == PageForm::Design) return BuildRulesCached(object, form, cache);
-    if (const auto found = cache->find(&object); found != cache->end()) return found->second;
+    if (const auto found = cache->texts.find(&object); found != cache->texts.end()) return found->second;
     std::string text = BuildExportStyleSheet(object, cache);
-    cache->emplace(&object, text);
+    cache->texts.emplace(&object, text);
     return text;
 }
 

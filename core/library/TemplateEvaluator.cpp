@@ -2,6 +2,9 @@
 
 #include <strings.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "core/generation/LinkMarkup.h"
 #include "core/generation/PageRender.h"
 #include "core/generation/TextUtil.h"
@@ -11,6 +14,18 @@
 #include "core/model/TsObject.h"
 
 namespace {
+
+// The widgets whose templates are being evaluated, outermost first. A socket that
+// names one of them would render it inside itself without end.
+std::vector<const CTsObject*>& WidgetsInProgress() {
+    static std::vector<const CTsObject*> widgets;
+    return widgets;
+}
+
+bool IsInProgress(const CTsObject* object) {
+    const std::vector<const CTsObject*>& widgets = WidgetsInProgress();
+    return std::find(widgets.begin(), widgets.end(), object) != widgets.end();
+}
 
 // ---- variables -----------------------------------------------------------------------
 
@@ -144,6 +159,7 @@ std::string EvaluateSocket(const CTemplateNode& node, CWidgetTemplate& widgetTem
     if (context.page) {
         const std::string name = Value(context, property);
         CTsObject* target = name.empty() ? nullptr : context.page->FindObjectByName(name);
+        if (target && IsInProgress(target)) return std::string();  // a cycle of sockets
         if (target) return Render(*target, form, true, context.page, EqualsNoCase(node.parts[2], "NoDiv"), false);
     }
     if (form == PageForm::Export) return std::string();
@@ -221,5 +237,8 @@ std::string RenderWidget(CTsObject& object, CTsObject* page, PageForm form) {
     context.object = &object;
     context.widget = &object;
     context.page = page;
-    return Evaluate(*file->nodes, 0, false, *widgetTemplate, context);
+    WidgetsInProgress().push_back(&object);
+    std::string text = Evaluate(*file->nodes, 0, false, *widgetTemplate, context);
+    WidgetsInProgress().pop_back();
+    return text;
 }

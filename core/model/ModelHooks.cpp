@@ -79,3 +79,14 @@ CViewportScope::~CViewportScope() {
     ViewportAccessorSlot() = std::move(savedAccessor_);
     ViewportValue() = savedValue_;
 }
+
+namespace {
+int& NameCheckPauses() {
+    static int pauses = 0;
+    return pauses;
+}
+}  // namespace
+
+CNameCheckPause::CNameCheckPause() { ++NameCheckPauses(); }
+CNameCheckPause::~CNameCheckPause() { --NameCheckPauses(); }
+bool NameChecksPaused() { return NameCheckPauses() > 0; }

@@ -66,3 +66,16 @@ private:
     CurrentViewportAccessor savedAccessor_;
     int savedValue_;
 };
+
+// While one lives, the name-collision check of newly made objects is skipped (the
+// empty-name default still applies). The site file reader holds one: it replaces
+// every constructed name by the stored one, and checking each new object against
+// the whole site read so far would make reading quadratic in the site's size.
+class CNameCheckPause {
+public:
+    CNameCheckPause();
+    ~CNameCheckPause();
+    CNameCheckPause(const CNameCheckPause&) = delete;
+    CNameCheckPause& operator=(const CNameCheckPause&) = delete;
+};
+bool NameChecksPaused();

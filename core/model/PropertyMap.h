@@ -6,6 +6,8 @@
 
 #include "core/model/TsProperty.h"
 
+class CTsObject;
+
 // The properties of one object (or of one viewport, or of one data-format item),
 // keyed by exact name, with one extra map per viewport of the site.
 //
@@ -17,6 +19,14 @@ class CPropertyMap {
 public:
     using Properties = std::map<std::string, CTsProperty>;
     using Visitor = std::function<void(const std::string& name, CTsProperty& property)>;
+
+    CPropertyMap() = default;
+    // Copies take the properties, the lists and the redirect flag; whether the map
+    // reports name changes (below) stays with the map itself.
+    CPropertyMap(const CPropertyMap& other);
+    CPropertyMap(CPropertyMap&& other) noexcept;
+    CPropertyMap& operator=(const CPropertyMap& other);
+    CPropertyMap& operator=(CPropertyMap&& other) noexcept;
 
     // --- with redirection ---------------------------------------------------------
     // Copies the property in effect into `out`; false when the name is absent.
@@ -31,7 +41,10 @@ public:
     void IterateEffective(const Visitor& visitor);
 
     // --- without redirection -----------------------------------------------------
-    Properties& Own() { return properties_; }
+    Properties& Own() {
+        TouchAll();
+        return properties_;
+    }
     const Properties& Own() const { return properties_; }
     CTsProperty* FindOwn(const std::string& name);
     const CTsProperty* FindOwn(const std::string& name) const;
@@ -50,11 +63,20 @@ public:
     // and of its viewport lists; the redirect flag ends up on.
     void Assign(const CPropertyMap& source);
 
+    // An object's own map reports every mutable access to its "name" property (and
+    // every wholesale change) to the site's name index (NameIndex.h), which then
+    // reads the name again. Set by CTsObject once it is built; copies have none.
+    void SetOwner(CTsObject* owner) { owner_ = owner; }
+
 private:
+    void TouchName(const std::string& name) const;
+    void TouchAll() const;
+
     // The viewport list that redirection uses for `name`, or null for the own map.
     const CPropertyMap* RedirectTarget(const std::string& name) const;
 
     Properties properties_;
     std::vector<CPropertyMap> viewportLists_;
     bool redirect_ = true;
+    CTsObject* owner_ = nullptr;
 };

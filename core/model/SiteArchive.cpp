@@ -3,9 +3,11 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/library/ConfigLoader.h"
+#include "core/model/ModelHooks.h"
 #include "core/model/TsObject.h"
 #include "core/services/Prompt.h"
 
@@ -153,6 +155,9 @@ bool IsUnstoredProperty(const std::string& name) {
 
 void SerializeSite(CTsObject& site, CJsonArchive& archive) {
     if (!archive.parsed) return;
+    // The stored names replace the ones objects are made with.
+    std::optional<CNameCheckPause> pause;
+    if (archive.IsLoading()) pause.emplace();
     int version = kFileVersion;
     archive.IntMember("version", version);
     Serialize(site, archive, version);

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "core/model/ModelHooks.h"
+#include "core/model/NameIndex.h"
 #include "core/model/Viewport.h"
 #include "core/services/Prompt.h"
 
@@ -26,24 +27,28 @@ void Initialise(CTsObject& object) {
     RunInstantiateHook(object, object.type);
     object.DetectNameCoincide(false);
     BuildViewportLists(object);
+    object.properties.SetOwner(&object);
 }
 }  // namespace
 
 CTsObject* LastRefusedObject() { return LastRefusedSlot(); }
 void SetLastRefusedObject(CTsObject* object) { LastRefusedSlot() = object; }
 
-CTsObject::CTsObject() : type("Site"), root(this) { Initialise(*this); }
+CTsObject::CTsObject() : type("Site"), children(this), root(this) { Initialise(*this); }
 
 CTsObject::CTsObject(CTsObject* parentObject, const std::string& typeName)
-    : type(typeName), parent(parentObject), root(parentObject ? parentObject->root : nullptr) {
+    : type(typeName), children(this), parent(parentObject), root(parentObject ? parentObject->root : nullptr) {
     Initialise(*this);
 }
 
-CTsObject::CTsObject(BlankTag) : type("Site"), root(this) { LiveObjects().insert(this); }
+CTsObject::CTsObject(BlankTag) : type("Site"), children(this), root(this) {
+    LiveObjects().insert(this);
+    properties.SetOwner(this);
+}
 
 CTsObject::~CTsObject() {
     std::vector<CTsObject*> owned;
-    owned.swap(children);
+    children.swap(owned);
     for (CTsObject* child : owned) child->Release();
     if (LastRefusedSlot() == this) LastRefusedSlot() = nullptr;
     LiveObjects().erase(this);

@@ -1,12 +1,15 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/model/ChildList.h"
 #include "core/model/PropertyMap.h"
 #include "core/model/PropertyVariant.h"
 #include "core/model/SharedObjectList.h"
 
+class CNameIndex;
 class IPageEvaluator;
 
 // A box in page pixels.
@@ -53,7 +56,9 @@ public:
     // ---- fields ---------------------------------------------------------------------
     std::string type;                    // kind; changed only by CopyFrom
     CPropertyMap properties;
-    std::vector<CTsObject*> children;    // owning, one reference each, document order
+    // Owning, one reference each, in document order. Change it through the tree
+    // operations below (AttachAsIs when no renaming is wanted).
+    CChildList children;
     std::string baseKind;                // set by instantiation
     bool canInlineEdit = false;          // set by instantiation
     std::string defaultEditProperty;     // set by instantiation
@@ -86,6 +91,9 @@ public:
     int AppendChild(CTsObject* child);
     // `index` from 0 to the number of children (which appends); out of range clamps.
     int InsertChildAt(int index, CTsObject* child);
+    // Appends `child` as it stands: parent and the root of its subtree are set, no
+    // name is checked (a site file is taken as it stands). Returns its index.
+    int AttachAsIs(CTsObject* child);
     // Detaches a child; its reference passes to the caller. Shows "Can't find object
     // to delete." and returns -1 when it is not a child.
     int RemoveChild(CTsObject* child);
@@ -180,8 +188,13 @@ public:
     std::string DeclareOrSite(const std::string& name, const std::string& format) const;
 
 private:
+    friend class CNameIndex;
     struct BlankTag {};
     explicit CTsObject(BlankTag);
+    // Puts `child` at `index` and keeps the site's name index current.
+    void Insert(int index, CTsObject* child);
+
+    std::unique_ptr<CNameIndex> nameIndex_;  // a site's names; built on first use
 };
 
 // The object whose last rename SetProperty refused (process-wide; null when none).

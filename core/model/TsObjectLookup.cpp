@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "core/model/NameIndex.h"
 #include "core/model/ValueSyntax.h"
 
 namespace {
@@ -56,7 +57,8 @@ bool SameName(const std::string& left, const std::string& right) {
 }
 
 std::string CTsObject::GetName() const {
-    CTsProperty* property = const_cast<CPropertyMap&>(properties).Find("name");
+    // Read through the const map: trimming keeps the name as the index knows it.
+    CTsProperty* property = const_cast<CTsProperty*>(properties.Find("name"));
     if (!property) return {};
     std::string& text = property->value.text;
     const std::string_view trimmed = TrimmedView(text);
@@ -79,6 +81,17 @@ CTsObject* CTsObject::GetPage() const {
 }
 
 CTsObject* CTsObject::FindObjectByName(const std::string& name) const {
+    if (root == this) {
+        // A whole site: a name borne once needs no walk.
+        const auto* bearers = CNameIndex::Of(*root).Bearers(CNameIndex::Key(name));
+        if (!bearers) return nullptr;
+        std::vector<CTsObject*> others;
+        for (CTsObject* bearer : *bearers) {
+            if (bearer != this) others.push_back(bearer);
+        }
+        if (others.empty()) return nullptr;
+        if (others.size() == 1) return others[0];
+    }
     const std::string_view wanted = TrimmedView(name);
     for (CTsObject* child : children) {
         if (BearsName(*child, wanted)) return child;
@@ -88,6 +101,7 @@ CTsObject* CTsObject::FindObjectByName(const std::string& name) const {
 }
 
 bool CTsObject::ContainsName(const std::string& name) const {
+    if (root == this) return CNameIndex::Of(*root).AnyBears(CNameIndex::Key(name));
     return BearsName(*this, TrimmedView(name)) || FindObjectByName(name) != nullptr;
 }
 
@@ -104,6 +118,7 @@ bool AnotherBears(const CTsObject& subtree, const CTsObject* object, std::string
 bool CTsObject::HasNameConflict(const CTsObject* object) const {
     if (!object) return false;
     const std::string name = object->GetName();
+    if (root == this) return CNameIndex::Of(*root).OtherBears(CNameIndex::Fold(name), object);
     return AnotherBears(*this, object, name);
 }
 

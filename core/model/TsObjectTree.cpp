@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/ModelHooks.h"
+#include "core/model/NameIndex.h"
 #include "core/model/ValueSyntax.h"
 #include "core/services/Prompt.h"
 
@@ -18,13 +19,24 @@ int CTsObject::AppendChild(CTsObject* child) {
     return InsertChildAt(static_cast<int>(children.size()), child);
 }
 
-int CTsObject::InsertChildAt(int index, CTsObject* child) {
-    if (!child) return -1;
-    index = std::clamp(index, 0, static_cast<int>(children.size()));
+void CTsObject::Insert(int index, CTsObject* child) {
     child->parent = this;
     child->SetRoot(root, true);
     children.insert(children.begin() + index, child);
+}
+
+int CTsObject::InsertChildAt(int index, CTsObject* child) {
+    if (!child) return -1;
+    index = std::clamp(index, 0, static_cast<int>(children.size()));
+    Insert(index, child);
     child->DetectNameCoincide(true);
+    return index;
+}
+
+int CTsObject::AttachAsIs(CTsObject* child) {
+    if (!child) return -1;
+    const int index = static_cast<int>(children.size());
+    Insert(index, child);
     return index;
 }
 
@@ -35,8 +47,7 @@ int CTsObject::RemoveChild(CTsObject* child) {
         return -1;
     }
     const int index = static_cast<int>(found - children.begin());
-    child->parent = nullptr;
-    children.erase(found);
+    RemoveChildAt(index);
     return index;
 }
 
@@ -48,10 +59,9 @@ void CTsObject::RemoveChildAt(int index) {
 
 int CTsObject::CreatePage() {
     CTsObject* page = new CTsObject(this, "Page");
-    page->SetRoot(root, true);
-    children.push_back(page);
+    const int index = AttachAsIs(page);
     page->DetectNameCoincide(true);
-    return static_cast<int>(children.size()) - 1;
+    return index;
 }
 
 void CTsObject::SetName(const std::string& name) {
@@ -80,11 +90,16 @@ void CTsObject::DetectNameCoincide(bool recurse) {
         ShowMessage("DetectNameCoincide called with an object without root object");
         return;
     }
-    if (!root->HasNameConflict(this)) return;
+    if (NameChecksPaused() || !root->HasNameConflict(this)) return;
     const std::string stem = NameStem(GetName(), type);
-    for (int n = 1;; ++n) {
-        SetName(stem + std::to_string(n));
-        if (!root->HasNameConflict(this)) break;
+    if (root->root == root) {
+        // A whole site: its name index finds the number without trying each one.
+        SetName(stem + std::to_string(CNameIndex::Of(*root).FirstFreeNumber(stem, this)));
+    } else {
+        for (int n = 1;; ++n) {
+            SetName(stem + std::to_string(n));
+            if (!root->HasNameConflict(this)) break;
+        }
     }
     if (!recurse) return;
     for (CTsObject* child : children) child->DetectNameCoincide(true);

@@ -3,6 +3,7 @@
 #include <json/json.h>
 
 #include <memory>
+#include <utility>
 
 #include "core/model/TsObject.h"
 #include "core/model/ValueSyntax.h"
@@ -47,7 +48,7 @@ VIEWPORTARRAY ParseViewports(const std::string& text) {
 void AddViewportList(CPropertyMap& map, std::vector<CPropertyMap>& lists, bool isPage,
                      const VIEWPORT& record) {
     CPropertyMap list;
-    for (const auto& [name, property] : map.Own()) {
+    for (const auto& [name, property] : std::as_const(map).Own()) {
         if (property.IsMultiViewport()) list.SetOwn(name, property);
     }
     // A page without a "page-width" property gets no untyped stand-in for it.

@@ -1,16 +1,20 @@
 #include "core/services/TextFile.h"
 
 #include <fstream>
-#include <sstream>
 
 bool ReadTextFile(const std::string& path, std::string& text) {
     text.clear();
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return false;
-    text = buffer.str();
+    // One read of the whole file: site files can be large.
+    const std::streamoff size = in.tellg();
+    if (size < 0) return false;
+    text.resize(static_cast<size_t>(size));
+    in.seekg(0);
+    if (size > 0 && !in.read(text.data(), size)) {
+        text.clear();
+        return false;
+    }
     return true;
 }
 

@@ -130,6 +130,12 @@ TEST_F(ExportSiteTest, DirectoriesOfTheCommands) {
     EXPECT_EQ(ExportDirectoryOf(*site.site), "/srv/www");
     EXPECT_EQ(fs::path(PreviewDirectory()).filename(), "Quillora");
 
+    EXPECT_TRUE(CreateExportDirectory(scratch.Join("a/b")));
+    EXPECT_TRUE(CreateExportDirectory(scratch.Join("a/b")));  // already there: no failure
+    WriteFile(scratch.Join("file"), "x");
+    EXPECT_FALSE(CreateExportDirectory(scratch.Join("file/sub")));
+    EXPECT_EQ(prompt.messages.back().rfind("SHCreateDirectoryEx returns ", 0), 0u);
+
     // Preview starts from an empty scratch folder every time.
     WriteFile(PathJoin(PreviewDirectory(), "stale.htm"), "old");
     std::string page;

@@ -198,3 +198,17 @@ TEST_F(PageDocument, MenuLinksMarkTheCurrentPage) {
     EXPECT_TRUE(Contains(RenderPage(*site.page, PageForm::Export),
                          "<ul><li class=\"active\"><a href=\"page1.htm\" >Home</a></li><li><a href=\"about.htm\" >About</a></li></ul>"));
 }
+
+TEST_F(PageDocument, SocketsThatFormACycleEndInsteadOfRecursing) {
+    CTsObject& outer = AddObject(*site.page, "_Basic_Holder", "Outer");
+    CTsObject& first = AddObject(*site.page, "_Basic_Holder", "First");
+    CTsObject& second = AddObject(*site.page, "_Basic_Holder", "Second");
+    SetText(outer, "content", "First", "Socket");
+    SetText(first, "content", "Second", "Socket");
+    SetText(second, "content", "First", "Socket");
+    const std::string exported = RenderPage(*site.page, PageForm::Export);
+    EXPECT_TRUE(Contains(exported, "<div id=\"Outer\"  >\n<div class=\"holder\"><div id=\"First\"  >\n"
+                                   "<div class=\"holder\"><div id=\"Second\"  >\n<div class=\"holder\"></div></div>\n"
+                                   "</div></div>\n</div></div>\n"))
+        << exported;
+}
