@@ -18,6 +18,7 @@
 #include "app/design/SiteCommands.h"
 #include "app/design/TesseraView.h"
 #include "app/shell/AboutBox.h"
+#include "app/shell/DocumentListButton.h"
 #include "app/shell/CommandIds.h"
 #include "app/shell/DocManager.h"
 #include "app/shell/Looks.h"
@@ -116,6 +117,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     mdiArea_->setTabsMovable(true);
     mdiArea_->setDocumentMode(true);
     setCentralWidget(mdiArea_);
+    new CDocumentListButton(mdiArea_);
     documents_ = new CDocManager(this);
 
     CreateCommands();

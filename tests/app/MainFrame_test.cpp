@@ -8,6 +8,8 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QToolButton>
+#include <QMenu>
 
 #include "app/shell/AboutBox.h"
 #include "app/shell/CommandIds.h"
@@ -164,6 +166,26 @@ private slots:
         frame->Command(ID_FILE_NEW)->trigger();
         QCOMPARE(frame->windowTitle(), QString("Quillora2 - Quillora"));
         QVERIFY(TopMenu(frame, "&Site")->menuAction()->isVisible());
+        frame->close();
+        app.ExitInstance(0);
+    }
+
+    void documentListNamesEveryOpenSiteAndActivatesTheChosenOne() {
+        CRecordingPrompt prompt;
+        QuilloraApp app;
+        app.prompt = &prompt;
+        QVERIFY(app.InitInstance(QStringList{}));
+        CMainFrame* frame = app.MainFrame();
+        frame->Command(ID_FILE_NEW)->trigger();
+        QCOMPARE(frame->MdiArea()->subWindowList().size(), 2);
+        auto* list = frame->MdiArea()->findChild<QToolButton*>("DocumentList");
+        QVERIFY(list);
+        emit list->menu()->aboutToShow();
+        const QList<QAction*> entries = list->menu()->actions();
+        QCOMPARE(entries.size(), 2);
+        QVERIFY(entries[1]->isChecked());
+        entries[0]->trigger();
+        QCOMPARE(frame->MdiArea()->activeSubWindow(), frame->MdiArea()->subWindowList().first());
         frame->close();
         app.ExitInstance(0);
     }
