@@ -12,6 +12,7 @@
 #include "core/model/ModelHooks.h"
 #include "core/model/SharedObjects.h"
 #include "core/services/Prompt.h"
+#include "tests/support/PlainProperty.h"
 
 namespace {
 
@@ -23,23 +24,14 @@ const char* const kViewports =
     "\"enable\":\"yes\"},{\"name\":\"tablet\",\"page-width\":\"760px\",\"media-min-width\":\"481px\","
     "\"media-max-width\":\"979px\",\"enable\":\"yes\"}]";
 
-void Add(CTsObject& object, const std::string& name, const char* type, const std::string& value, bool perViewport) {
-    CPropertyDefinition definition;
-    definition.name = name;
-    definition.type = type;
-    definition.defaultValue = value;
-    definition.supportMultiViewport = perViewport ? "true" : "";
-    object.properties.SetOwn(name, CTsProperty::FromDefinition(std::move(definition)));
-}
-
 void Instantiate(CTsObject& object, const std::string& type) {
     InstantiateNameOnly(object, type);
-    for (const char* name : {"left", "top", "width", "height"}) Add(object, name, "String", "100px", true);
-    for (int i = 0; i < 20; ++i) Add(object, "style-" + std::to_string(i), "String", "value " + std::to_string(i), false);
-    for (int i = 0; i < 4; ++i) Add(object, "number-" + std::to_string(i), "Int", std::to_string(i), false);
-    Add(object, "innerHTML", "String", "<p>Some text of a block, long enough to be a paragraph.</p>", false);
-    if (object.IsPage()) Add(object, "page-width", "String", "960px", false);
-    if (object.IsSite()) Add(object, "viewport", "String", kViewports, false);
+    for (const char* name : {"left", "top", "width", "height"}) AddPlainProperty(object, name, "String", "100px", "", true);
+    for (int i = 0; i < 20; ++i) AddPlainProperty(object, "style-" + std::to_string(i), "String", "value " + std::to_string(i));
+    for (int i = 0; i < 4; ++i) AddPlainProperty(object, "number-" + std::to_string(i), "Int", std::to_string(i));
+    AddPlainProperty(object, "innerHTML", "String", "<p>Some text of a block, long enough to be a paragraph.</p>");
+    if (object.IsPage()) AddPlainProperty(object, "page-width", "String", "960px");
+    if (object.IsSite()) AddPlainProperty(object, "viewport", "String", kViewports);
 }
 
 class CQuietPrompt : public IPrompt {

@@ -14,6 +14,7 @@
 #include "core/model/SiteWriter.h"
 #include "core/model/StyledJson.h"
 #include "core/model/TsObject.h"
+#include "tests/support/PlainProperty.h"
 #include "core/services/Prompt.h"
 
 namespace {
@@ -25,26 +26,17 @@ public:
     PromptAnswer AskOkCancel(const std::string&, const std::string&) override { return PromptAnswer::Cancel; }
 };
 
-void AddProperty(CTsObject& object, const char* name, const char* type, const char* value, bool perViewport) {
-    CPropertyDefinition definition;
-    definition.name = name;
-    definition.type = type;
-    definition.defaultValue = value;
-    definition.supportMultiViewport = perViewport ? "true" : "";
-    object.properties.SetOwn(name, CTsProperty::FromDefinition(std::move(definition)));
-}
-
 // A few properties of each kind, and one viewport on the site, so values, lists
 // and the page width all take part.
 void Instantiate(CTsObject& object, const std::string& type) {
     InstantiateNameOnly(object, type);
-    AddProperty(object, "color", "String", "", true);
-    AddProperty(object, "z-index", "Int", "0", false);
-    AddProperty(object, "innerHTML", "String", "", false);
-    if (object.IsPage()) AddProperty(object, "page-width", "String", "960px", false);
+    AddPlainProperty(object, "color", "String", "", "", true);
+    AddPlainProperty(object, "z-index", "Int", "0");
+    AddPlainProperty(object, "innerHTML", "String", "");
+    if (object.IsPage()) AddPlainProperty(object, "page-width", "String", "960px");
     if (object.IsSite())
-        AddProperty(object, "viewport", "String",
-                    "[{\"name\":\"phone\",\"page-width\":\"320px\",\"media-max-width\":\"480px\"}]", false);
+        AddPlainProperty(object, "viewport", "String",
+                         "[{\"name\":\"phone\",\"page-width\":\"320px\",\"media-max-width\":\"480px\"}]");
 }
 
 void CheckLayout(const std::string& text) {

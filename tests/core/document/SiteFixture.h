@@ -7,6 +7,7 @@
 #include "core/model/ModelHooks.h"
 #include "core/model/SharedObjects.h"
 #include "core/model/TsObject.h"
+#include "tests/support/PlainProperty.h"
 #include "tests/support/RecordingPrompt.h"
 
 // A small, fixed widget library for the document tests: every object gets the
@@ -34,13 +35,7 @@ protected:
 
     static void Add(CTsObject& object, const std::string& name, const std::string& type,
                     const std::string& value, const std::string& subtype = "", bool perViewport = false) {
-        CPropertyDefinition definition;
-        definition.name = name;
-        definition.type = type;
-        definition.subtype = subtype;
-        definition.defaultValue = value;
-        definition.supportMultiViewport = perViewport ? "true" : "";
-        object.properties.SetOwn(name, CTsProperty::FromDefinition(std::move(definition)));
+        AddPlainProperty(object, name, type, value, subtype, perViewport);
     }
 
     void Instantiate(CTsObject& object, const std::string& type) {
