@@ -12,6 +12,7 @@
 #include "core/model/ModelHooks.h"
 #include "core/model/SharedObjects.h"
 #include "core/services/Prompt.h"
+#include "tests/support/SilentPrompt.h"
 #include "tests/support/PlainProperty.h"
 
 namespace {
@@ -34,13 +35,6 @@ void Instantiate(CTsObject& object, const std::string& type) {
     if (object.IsSite()) AddPlainProperty(object, "viewport", "String", kViewports);
 }
 
-class CQuietPrompt : public IPrompt {
-public:
-    void ShowMessage(const std::string&, const std::string&) override {}
-    PromptAnswer AskYesNo(const std::string&, const std::string&) override { return PromptAnswer::No; }
-    PromptAnswer AskOkCancel(const std::string&, const std::string&) override { return PromptAnswer::Cancel; }
-};
-
 void BuildSite(CTsObject& site) {
     for (int p = 0; p < kPages; ++p) {
         CTsObject* page = site.children[static_cast<size_t>(site.CreatePage())];
@@ -62,7 +56,7 @@ std::string SitePath() {
 }
 
 void Prepare() {
-    static CQuietPrompt prompt;
+    static CSilentPrompt prompt;
     SetPrompt(&prompt);
     SetInstantiateHook(Instantiate);
 }

@@ -15,16 +15,10 @@
 #include "core/model/ValueSyntax.h"
 #include "core/services/Paths.h"
 #include "core/services/Prompt.h"
+#include "tests/support/SilentPrompt.h"
 #include "core/services/TextFile.h"
 
 namespace {
-
-class CSilentPrompt : public IPrompt {
-public:
-    void ShowMessage(const std::string&, const std::string&) override {}
-    PromptAnswer AskYesNo(const std::string&, const std::string&) override { return PromptAnswer::No; }
-    PromptAnswer AskOkCancel(const std::string&, const std::string&) override { return PromptAnswer::Cancel; }
-};
 
 // A library directory of this process, made once.
 const std::string& LibraryDirectory() {

@@ -16,15 +16,9 @@
 #include "core/model/TsObject.h"
 #include "tests/support/PlainProperty.h"
 #include "core/services/Prompt.h"
+#include "tests/support/SilentPrompt.h"
 
 namespace {
-
-class CSilentPrompt : public IPrompt {
-public:
-    void ShowMessage(const std::string&, const std::string&) override {}
-    PromptAnswer AskYesNo(const std::string&, const std::string&) override { return PromptAnswer::No; }
-    PromptAnswer AskOkCancel(const std::string&, const std::string&) override { return PromptAnswer::Cancel; }
-};
 
 // A few properties of each kind, and one viewport on the site, so values, lists
 // and the page width all take part.
