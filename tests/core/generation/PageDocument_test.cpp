@@ -186,15 +186,8 @@ TEST_F(PageDocument, HeadMetasFallBackToTheSiteExceptTheViewport) {
 
 TEST_F(PageDocument, MenuLinksMarkTheCurrentPage) {
     CTsObject& menu = AddObject(*site.page, "_Basic_Menu", "Menu1");
-    CPropertyDefinition data;
-    data.name = "data";
-    data.type = "String";
-    data.subtype = "DataList";
-    auto format = std::make_shared<CPropertyMap>();
-    format->SetOwn("link", MakeProperty("link", "", "String", "Link"));
-    data.dataFormat = format;
-    data.defaultValue = R"([{"title":"Home","link":"{\"link\":\"page1.htm\"}"},{"title":"About","link":"{\"link\":\"about.htm\"}"}])";
-    menu.properties.SetOwn("data", CTsProperty::FromDefinition(data));
+    SetDataList(menu, "data", LinkRecordFormat(),
+                R"([{"title":"Home","link":"{\"link\":\"page1.htm\"}"},{"title":"About","link":"{\"link\":\"about.htm\"}"}])");
     EXPECT_TRUE(Contains(RenderPage(*site.page, PageForm::Export),
                          "<ul><li class=\"active\"><a href=\"page1.htm\" >Home</a></li><li><a href=\"about.htm\" >About</a></li></ul>"));
 }

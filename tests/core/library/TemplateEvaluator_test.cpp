@@ -77,16 +77,10 @@ TEST(TemplateEvaluator, PlaceholdersReplaceWhatAppliesAndKeepTheRest) {
 TEST(TemplateEvaluator, IfExistIsLinkToSelfAndLinkFieldsInRecords) {
     TestSite site("about");
     CTsObject& menu = AddObject(*site.page, "_Menu", "Menu1");
-    CPropertyDefinition data;
-    data.name = "data";
-    data.type = "String";
-    data.subtype = "DataList";
-    auto format = std::make_shared<CPropertyMap>();
-    format->SetOwn("link", MakeProperty("link", "", "String", "Link"));
+    auto format = LinkRecordFormat();
     format->SetOwn("kind", MakeProperty("kind", "plain"));
-    data.dataFormat = format;
-    data.defaultValue = R"([{"link":"{\"link\":\"index.htm\"}"},{"link":"{\"link\":\"About.htm\"}","kind":"x"}])";
-    menu.properties.SetOwn("data", CTsProperty::FromDefinition(data));
+    SetDataList(menu, "data", format,
+                R"([{"link":"{\"link\":\"index.htm\"}"},{"link":"{\"link\":\"About.htm\"}","kind":"x"}])");
     CTemplates templates;
     templates.Add("Menu.htm", "[[ifexist data]]+[[else]]-[[/ifexist]][[ifexist none]]+[[else]]-[[/ifexist]][[foreach data Item.htm]]")
         .Add("Item.htm", "<a [#link]>[[islinktoself link]]on[[else]]off[[/islinktoself]][[if kind==plain]]P[[/if]]</a>");
